@@ -1,0 +1,49 @@
+#include "coordinates.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kEarthRadiusKm = 6378.137;
+constexpr double kPi = 3.141592653589793;
+
+double toRadians(double degrees)
+{
+    return (degrees * kPi) / 180.0;
+}
+
+} // namespace
+
+QString coordinatePattern()
+{
+    // "-.5" is its own form; every other form may carry a leading minus.
+    const QString fraction = QStringLiteral("\\.\\d{1,8}");
+    const QString latitude = QStringLiteral("(-%1|-?([1-9]%1|[1-8]\\d%1|90|0(%1)?))").arg(fraction);
+    const QString longitude = QStringLiteral("(-%1|-?([1-9]\\d?%1|1[0-7]\\d%1|180|0(%1)?))").arg(fraction);
+    return QStringLiteral("^%1,%2$").arg(latitude, longitude);
+}
+
+double computeDistance(double latitude1, double longitude1,
+                       double latitude2, double longitude2)
+{
+    const double phi1 = toRadians(latitude1);
+    const double lambda1 = toRadians(longitude1);
+    const double phi2 = toRadians(latitude2);
+    const double lambda2 = toRadians(longitude2);
+
+    const double s = std::sin((phi1 - phi2) * 0.5);
+    const double a = s * s;
+    const double t = std::sin((lambda1 - lambda2) * 0.5);
+    const double b = t * t;
+    const double h = (std::cos(phi2) * std::cos(phi1)) * b + a;
+
+    // Rounding can push h a hair above 1 for near-antipodal points, and
+    // asin of a root above 1 is NaN.
+    return (std::asin(std::sqrt(std::min(h, 1.0))) * 2.0) * kEarthRadiusKm;
+}
+
+QString formatDistance(double kilometres)
+{
+    return QString::number(kilometres, 'g', 6);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+
+class QEvent;
+class QWidget;
+
+// Moves a frameless top-level window while the left button is held on its
+// title bar. On Windows the system's own move loop does the work. Elsewhere
+// the window manager's move is asked for on the first motion after the press
+// (asking on the press itself would grab the pointer for a plain click), and
+// where no window manager offers one the window follows the pointer by hand.
+class TitleBarDrag
+{
+public:
+    explicit TitleBarDrag(QWidget *window);
+
+    // Feeds one event that reached the title bar. Returns true when the event
+    // belongs to the drag and must not reach the title bar itself.
+    bool handle(QEvent *event);
+
+private:
+    QWidget *m_window;
+    bool m_pressed = false;
+    bool m_followByHand = false;
+    QPoint m_pressPosition;
+    QPoint m_windowOrigin;
+};

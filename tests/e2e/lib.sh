@@ -1,0 +1,46 @@
+# Helpers for end-to-end scripts that drive the real program under X.
+# Sourced; expects DISPLAY to be set by with-display.sh.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# start_program EXECUTABLE: starts it, waits for its main window to show and
+# focuses it. Sets PROGRAM_PID and WINDOW.
+start_program() {
+    "$1" &
+    PROGRAM_PID=$!
+    WINDOW=$(xdotool search --sync --onlyvisible --limit 1 --name '^Corvalen$')
+    xdotool windowactivate --sync "$WINDOW"
+}
+
+# window_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window on screen.
+window_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF }
+        /Width/ { w = $NF }
+        /Height/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# expect_exit_code CODE: waits for the program to end, at most 20 s.
+expect_exit_code() {
+    local status=0
+    for _ in $(seq 200); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program did not end"
+    wait "$PROGRAM_PID" || status=$?
+    [[ $status == "$1" ]] || fail "exit code $status, expected $1"
+}
+
+# copy_focused_field: selects all in the focused field, copies it, prints the clipboard.
+copy_focused_field() {
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.2
+    xclip -selection clipboard -o
+}

@@ -1,0 +1,240 @@
+#include "corvalen.h"
+#include "coordinates.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <random>
+
+// The calculator as a user drives it: keystrokes and pastes go through the
+// validators and change handlers of a real main window.
+class TestCalculator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void typingKeepsOnlyAcceptedEdits_data();
+    void typingKeepsOnlyAcceptedEdits();
+    void pasteIsJudgedLikeTyping_data();
+    void pasteIsJudgedLikeTyping();
+    void distanceFollowsTyping_data();
+    void distanceFollowsTyping();
+    void distanceAppearsWithTheComma();
+    void removingACommaLeavesTheLastDistance();
+    void distanceFieldIsEditableUntilTheNextComputation();
+    void acceptedInputNeverShowsGarbage();
+
+private:
+    void typeInto(QLineEdit *edit, const QString &keys);
+    QLineEdit *field(const char *name) const;
+
+    Corvalen *m_window = nullptr;
+};
+
+void TestCalculator::init()
+{
+    m_window = new Corvalen;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestCalculator::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+QLineEdit *TestCalculator::field(const char *name) const
+{
+    auto *edit = m_window->findChild<QLineEdit *>(QLatin1String(name));
+    Q_ASSERT(edit);
+    return edit;
+}
+
+void TestCalculator::typeInto(QLineEdit *edit, const QString &keys)
+{
+    edit->setFocus();
+    QTest::keyClicks(edit, keys);
+}
+
+void TestCalculator::typingKeepsOnlyAcceptedEdits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("a whole coordinate") << "30.5,120.3" << "30.5,120.3";
+    QTest::newRow("southern and western") << "-30.5,-120.3" << "-30.5,-120.3";
+    QTest::newRow("latitude nine") << "9.5,10.5" << "9.5,10.5";
+    QTest::newRow("comma after an integer is refused") << "30,120" << "30";
+    QTest::newRow("fractions of the limits are refused") << "90.0,180.0" << "90,180";
+    QTest::newRow("ninth decimal is refused") << "1.123456789,1.5" << "1.12345678,1.5";
+    QTest::newRow("plus sign is refused") << "+1.5,1.5" << "1.5,1.5";
+    QTest::newRow("spaces are refused") << "1.5, 1.5 " << "1.5,1.5";
+    QTest::newRow("semicolon is refused") << "1.5;1.5" << "1.515";
+    QTest::newRow("third part is refused") << "1.5,1.5,1.5" << "1.5,1.515";
+    QTest::newRow("letters are refused") << "4x5.e5,1" << "45.5,1";
+}
+
+void TestCalculator::typingKeepsOnlyAcceptedEdits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    typeInto(field("lineEditPoint1"), typed);
+    QCOMPARE(field("lineEditPoint1")->text(), shown);
+    typeInto(field("lineEditPoint2"), typed);
+    QCOMPARE(field("lineEditPoint2")->text(), shown);
+}
+
+void TestCalculator::pasteIsJudgedLikeTyping_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("whole coordinate into an empty field") << "" << "-33.8688,151.2093" << "-33.8688,151.2093";
+    QTest::newRow("coordinate with spaces is refused whole") << "" << "30.5, 120.3" << "";
+    QTest::newRow("text beyond the range is refused") << "1.5," << "181.5" << "1.5,";
+    QTest::newRow("completing a typed latitude") << "30.5," << "120.3" << "30.5,120.3";
+}
+
+void TestCalculator::pasteIsJudgedLikeTyping()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QLineEdit *edit = field("lineEditPoint1");
+    typeInto(edit, before);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), after);
+}
+
+void TestCalculator::distanceFollowsTyping_data()
+{
+    QTest::addColumn<QString>("point1");
+    QTest::addColumn<QString>("point2");
+    QTest::addColumn<QString>("distance");
+
+    QTest::newRow("nearby cities") << "30.5,120.3" << "31.2,121.5" << "138.65";
+    QTest::newRow("half the equator") << "0,0" << "0,180" << "20037.5";
+    QTest::newRow("pole to equator") << "90,0" << "0,0" << "10018.8";
+    QTest::newRow("same point") << "30.5,120.3" << "30.5,120.3" << "0";
+    QTest::newRow("tiny step") << "0,0" << "0,0.00000001" << "1.11319e-06";
+    QTest::newRow("unfinished longitude counts as zero") << "30.5," << "31.2,121.5" << "10799.9";
+    QTest::newRow("lone minus counts as zero") << "0,-" << "0,180" << "20037.5";
+    QTest::newRow("pole to pole") << "-90,0" << "90,0" << "20037.5";
+}
+
+void TestCalculator::distanceFollowsTyping()
+{
+    QFETCH(QString, point1);
+    QFETCH(QString, point2);
+    QFETCH(QString, distance);
+    typeInto(field("lineEditPoint1"), point1);
+    typeInto(field("lineEditPoint2"), point2);
+    QCOMPARE(field("lineEditPoint1")->text(), point1);
+    QCOMPARE(field("lineEditPoint2")->text(), point2);
+    QCOMPARE(field("lineEditDistance")->text(), distance);
+}
+
+void TestCalculator::distanceAppearsWithTheComma()
+{
+    typeInto(field("lineEditPoint2"), "31.2,121.5");
+    typeInto(field("lineEditPoint1"), "30.5");
+    QCOMPARE(field("lineEditDistance")->text(), QString());
+    QStringList shown;
+    for (const QChar key : QStringLiteral(",120.3")) {
+        QTest::keyClick(field("lineEditPoint1"), key.toLatin1());
+        shown << field("lineEditDistance")->text();
+    }
+    QStringList expected;
+    for (const double longitude : {0.0, 1.0, 12.0, 120.0, 120.0, 120.3})
+        expected << formatDistance(computeDistance(30.5, longitude, 31.2, 121.5));
+    QCOMPARE(shown, expected);
+}
+
+void TestCalculator::removingACommaLeavesTheLastDistance()
+{
+    QLineEdit *point1 = field("lineEditPoint1");
+    typeInto(point1, "30.5,120.3");
+    typeInto(field("lineEditPoint2"), "31.2,121.5");
+    QCOMPARE(field("lineEditDistance")->text(), QStringLiteral("138.65"));
+
+    // Delete "120.3" and then the comma with backspace.
+    typeInto(point1, QString());
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(point1, Qt::Key_Backspace);
+    QCOMPARE(point1->text(), QStringLiteral("30.5"));
+    QCOMPARE(field("lineEditDistance")->text(), QStringLiteral("10799.9"));
+
+    // The other field changes nothing while this one has no comma.
+    field("lineEditPoint2")->selectAll();
+    typeInto(field("lineEditPoint2"), "0,0");
+    QCOMPARE(field("lineEditDistance")->text(), QStringLiteral("10799.9"));
+
+    // Emptying the field keeps it too; the comma brings the computation back.
+    point1->selectAll();
+    QTest::keyClick(point1, Qt::Key_Delete);
+    QCOMPARE(field("lineEditDistance")->text(), QStringLiteral("10799.9"));
+    typeInto(point1, "0,");
+    QCOMPARE(field("lineEditDistance")->text(), QStringLiteral("0"));
+}
+
+void TestCalculator::distanceFieldIsEditableUntilTheNextComputation()
+{
+    QLineEdit *distance = field("lineEditDistance");
+    typeInto(distance, "my own note");
+    QCOMPARE(distance->text(), QStringLiteral("my own note"));
+    typeInto(field("lineEditPoint1"), "0,0");
+    QCOMPARE(distance->text(), QStringLiteral("my own note"));
+    typeInto(field("lineEditPoint2"), "0,");
+    QCOMPARE(distance->text(), QStringLiteral("0"));
+}
+
+// Random accepted points, many of them nearly opposite each other, entered
+// through the validators: the distance is always a number in range.
+void TestCalculator::acceptedInputNeverShowsGarbage()
+{
+    std::mt19937 random(743175);
+    std::uniform_real_distribution<double> latitude(-89.99999999, 89.99999999);
+    std::uniform_real_distribution<double> longitude(-179.99999999, 179.99999999);
+    std::uniform_int_distribution<int> decimals(1, 8);
+    std::uniform_int_distribution<int> coin(0, 1);
+    // Rounding may reach a limit, which is only accepted without a fraction.
+    const QRegularExpression limitWithFraction(QStringLiteral("^(-?)(90|180)\\.0+$"));
+    const auto text = [&](double value) {
+        return QString::number(value, 'f', decimals(random)).replace(limitWithFraction, QStringLiteral("\\1\\2"));
+    };
+
+    QLineEdit *point1 = field("lineEditPoint1");
+    QLineEdit *point2 = field("lineEditPoint2");
+    for (int i = 0; i < 2000; ++i) {
+        const double lat = latitude(random);
+        const double lon = longitude(random);
+        const bool opposite = coin(random);
+        const double lat2 = opposite ? -lat : latitude(random);
+        const double lon2 = opposite ? (lon > 0 ? lon - 180.0 : lon + 180.0) : longitude(random);
+        const QString first = text(lat) + ',' + text(lon);
+        const QString second = text(lat2) + ',' + text(lon2);
+
+        point1->selectAll();
+        point1->insert(first);
+        point2->selectAll();
+        point2->insert(second);
+        QCOMPARE(point1->text(), first);
+        QCOMPARE(point2->text(), second);
+
+        bool isNumber = false;
+        const double shown = field("lineEditDistance")->text().toDouble(&isNumber);
+        QVERIFY2(isNumber, qPrintable(first + " to " + second + " shows " + field("lineEditDistance")->text()));
+        QVERIFY(shown >= 0.0 && shown <= 20037.6);
+    }
+}
+
+QTEST_MAIN(TestCalculator)
+#include "tst_calculator.moc"

@@ -1,0 +1,137 @@
+#include "coordinates.h"
+
+#include <QRegExpValidator>
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+class TestCoordinates : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validatorJudgesText_data();
+    void validatorJudgesText();
+    void distance_data();
+    void distance();
+    void antipodalPointsGiveAFiniteDistance();
+};
+
+void TestCoordinates::validatorJudgesText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+
+    const int acceptable = QValidator::Acceptable;
+    const int intermediate = QValidator::Intermediate;
+    const int invalid = QValidator::Invalid;
+
+    // Everything the original pattern took stays acceptable.
+    QTest::newRow("minus-point forms") << "-.5,-.5" << acceptable;
+    QTest::newRow("fractions below one") << "0.5,0.5" << acceptable;
+    QTest::newRow("one-digit values") << "8.5,9.5" << acceptable;
+    QTest::newRow("eight decimals at the top of the range") << "89.99999999,179.99999999" << acceptable;
+    QTest::newRow("bare limits") << "90,180" << acceptable;
+    QTest::newRow("bare zeros") << "0,0" << acceptable;
+    QTest::newRow("two- and three-digit longitudes") << "45.123,120.3" << acceptable;
+    QTest::newRow("two-digit longitude") << "45.123,99.9" << acceptable;
+    QTest::newRow("tiny longitude") << "0,0.00000001" << acceptable;
+
+    // Mended: a minus sign before every form, and latitudes 9.x.
+    QTest::newRow("southern latitude") << "-30.5,120.3" << acceptable;
+    QTest::newRow("western longitude") << "30.5,-120.3" << acceptable;
+    QTest::newRow("negative limits") << "-90,-180" << acceptable;
+    QTest::newRow("latitude nine") << "9.5,10.5" << acceptable;
+    QTest::newRow("negative latitude nine") << "-9.99999999,-0.5" << acceptable;
+    QTest::newRow("negative longitude above a hundred") << "-45.5,-179.99999999" << acceptable;
+
+    // Beginnings of a coordinate are let through while typing.
+    QTest::newRow("empty") << "" << intermediate;
+    QTest::newRow("lone minus") << "-" << intermediate;
+    QTest::newRow("minus point") << "-." << intermediate;
+    QTest::newRow("integer awaiting its fraction") << "30" << intermediate;
+    QTest::newRow("latitude nine awaiting its fraction") << "9." << intermediate;
+    QTest::newRow("trailing comma") << "30.5," << intermediate;
+    QTest::newRow("fraction then comma") << "30.0," << intermediate;
+    QTest::newRow("longitude minus") << "90,-" << intermediate;
+    QTest::newRow("longitude awaiting its fraction") << "0.5,120" << intermediate;
+
+    // Refusals that stay as they were.
+    QTest::newRow("integer without fraction") << "30,120" << invalid;
+    QTest::newRow("limits with a fraction") << "90.0,180.0" << invalid;
+    QTest::newRow("negative limits with a fraction") << "-90.0,0" << invalid;
+    QTest::newRow("nine decimals") << "1.123456789,1.5" << invalid;
+    QTest::newRow("plus sign") << "+1.5,1.5" << invalid;
+    QTest::newRow("space after comma") << "1.5, 1.5" << invalid;
+    QTest::newRow("leading space") << " 1.5,1.5" << invalid;
+    QTest::newRow("semicolon") << "1.5;1.5" << invalid;
+    QTest::newRow("three parts") << "1.5,1.5,1.5" << invalid;
+    QTest::newRow("latitude beyond 90") << "91.5,0" << invalid;
+    QTest::newRow("latitude beyond -90") << "-90.5,0" << invalid;
+    QTest::newRow("longitude beyond 180") << "0,180.5" << invalid;
+    QTest::newRow("longitude beyond -180") << "0,-181.5" << invalid;
+    QTest::newRow("exponent") << "1e1,0" << invalid;
+    QTest::newRow("double minus") << "--1.5,0" << invalid;
+    QTest::newRow("leading zero") << "05.5,0" << invalid;
+    QTest::newRow("bare fraction without minus") << ".5,0" << invalid;
+    QTest::newRow("minus plus") << "-+1.5,0" << invalid;
+}
+
+void TestCoordinates::validatorJudgesText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QRegExpValidator validator(QRegExp(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp));
+    int position = text.size();
+    QCOMPARE(int(validator.validate(text, position)), expected);
+}
+
+void TestCoordinates::distance_data()
+{
+    QTest::addColumn<double>("latitude1");
+    QTest::addColumn<double>("longitude1");
+    QTest::addColumn<double>("latitude2");
+    QTest::addColumn<double>("longitude2");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("nearby cities") << 30.5 << 120.3 << 31.2 << 121.5 << "138.65";
+    QTest::newRow("half the equator") << 0.0 << 0.0 << 0.0 << 180.0 << "20037.5";
+    QTest::newRow("pole to equator") << 90.0 << 0.0 << 0.0 << 0.0 << "10018.8";
+    QTest::newRow("same point") << 30.5 << 120.3 << 30.5 << 120.3 << "0";
+    QTest::newRow("tiny step prints in exponent form") << 0.0 << 0.0 << 0.0 << 0.00000001 << "1.11319e-06";
+    QTest::newRow("missing longitude counts as zero") << 30.5 << 0.0 << 31.2 << 121.5 << "10799.9";
+    QTest::newRow("pole to pole") << -90.0 << 0.0 << 90.0 << 0.0 << "20037.5";
+    QTest::newRow("symmetric across the equator") << -30.5 << -120.3 << 30.5 << -120.3 << "6790.49";
+}
+
+void TestCoordinates::distance()
+{
+    QFETCH(double, latitude1);
+    QFETCH(double, longitude1);
+    QFETCH(double, latitude2);
+    QFETCH(double, longitude2);
+    QFETCH(QString, shown);
+    QCOMPARE(formatDistance(computeDistance(latitude1, longitude1, latitude2, longitude2)), shown);
+}
+
+// Rounding can make the haversine term exceed one for opposite points; the
+// distance must still be a number, at most half the circumference.
+void TestCoordinates::antipodalPointsGiveAFiniteDistance()
+{
+    std::mt19937 random(20200511);
+    std::uniform_real_distribution<double> latitude(-90.0, 90.0);
+    std::uniform_real_distribution<double> longitude(-180.0, 0.0);
+    std::uniform_real_distribution<double> nudge(-1e-7, 1e-7);
+    const double halfCircumference = computeDistance(0, 0, 0, 180);
+    for (int i = 0; i < 200000; ++i) {
+        const double lat = latitude(random);
+        const double lon = longitude(random);
+        const double d = computeDistance(lat, lon, -lat + nudge(random), lon + 180.0 + nudge(random));
+        if (!std::isfinite(d) || d < 0.0 || d > halfCircumference)
+            QFAIL(qPrintable(QStringLiteral("%1,%2 gave %3").arg(lat, 0, 'g', 17).arg(lon, 0, 'g', 17).arg(d)));
+    }
+}
+
+QTEST_APPLESS_MAIN(TestCoordinates)
+#include "tst_coordinates.moc"

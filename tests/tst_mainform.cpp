@@ -1,0 +1,177 @@
+#include "corvalen.h"
+
+#include <QBoxLayout>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QValidator>
+#include <QtTest>
+
+// The main window's form: the object names are the style sheet's selectors
+// and the filter's look-ups, so a renamed or re-parented widget is a fault.
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void widgetsHaveTheirNamesAndParents_data();
+    void widgetsHaveTheirNamesAndParents();
+    void textsAreTheProgramsOwn();
+    void windowIsFramelessWithAShadowBand();
+    void titleBarKeepsItsHeightAndEdgesAtAnyWidth_data();
+    void titleBarKeepsItsHeightAndEdgesAtAnyWidth();
+    void focusStartsInTheFirstFieldAndTabFollowsTheForm();
+    void eachInputHasItsOwnValidator();
+
+private:
+    template<typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+
+    Corvalen *m_window = nullptr;
+};
+
+void TestMainForm::init()
+{
+    m_window = new Corvalen;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestMainForm::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestMainForm::widgetsHaveTheirNamesAndParents_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parentName");
+
+    QTest::newRow("centralWidget") << "centralWidget" << "QWidget" << "CorvalenClass";
+    QTest::newRow("frameTitle") << "frameTitle" << "QFrame" << "centralWidget";
+    QTest::newRow("label_logo") << "label_logo" << "QLabel" << "frameTitle";
+    QTest::newRow("label_clientName") << "label_clientName" << "QLabel" << "frameTitle";
+    QTest::newRow("toolButtonVersion") << "toolButtonVersion" << "QToolButton" << "frameTitle";
+    QTest::newRow("toolButton_min") << "toolButton_min" << "QToolButton" << "frameTitle";
+    QTest::newRow("toolButton_max") << "toolButton_max" << "QToolButton" << "frameTitle";
+    QTest::newRow("toolButton_close") << "toolButton_close" << "QToolButton" << "frameTitle";
+    QTest::newRow("widget") << "widget" << "QWidget" << "centralWidget";
+    QTest::newRow("frame") << "frame" << "QFrame" << "widget";
+    QTest::newRow("label") << "label" << "QLabel" << "frame";
+    QTest::newRow("lineEditPoint1") << "lineEditPoint1" << "QLineEdit" << "frame";
+    QTest::newRow("label_2") << "label_2" << "QLabel" << "frame";
+    QTest::newRow("lineEditPoint2") << "lineEditPoint2" << "QLineEdit" << "frame";
+    QTest::newRow("label_3") << "label_3" << "QLabel" << "frame";
+    QTest::newRow("lineEditDistance") << "lineEditDistance" << "QLineEdit" << "frame";
+}
+
+void TestMainForm::widgetsHaveTheirNamesAndParents()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, parentName);
+    QCOMPARE(m_window->objectName(), QStringLiteral("CorvalenClass"));
+    const QList<QWidget *> found = m_window->findChildren<QWidget *>(name);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
+    QCOMPARE(found.first()->parentWidget()->objectName(), parentName);
+}
+
+void TestMainForm::textsAreTheProgramsOwn()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvalen"));
+    QCOMPARE(child<QLabel>("label_clientName")->text(), QStringLiteral("Corvalen"));
+    QCOMPARE(child<QLabel>("label")->text(), QStringLiteral("点1\uFF1A"));
+    QCOMPARE(child<QLabel>("label_2")->text(), QStringLiteral("点2\uFF1A"));
+    QCOMPARE(child<QLabel>("label_3")->text(), QStringLiteral("距离(KM)\uFF1A"));
+    QCOMPARE(child<QLabel>("label_logo")->text(), QString());
+    for (const char *button : {"toolButtonVersion", "toolButton_min", "toolButton_max", "toolButton_close"})
+        QCOMPARE(child<QToolButton>(button)->text(), QString());
+}
+
+void TestMainForm::windowIsFramelessWithAShadowBand()
+{
+    QCOMPARE(m_window->size(), QSize(743, 175));
+    QVERIFY(m_window->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(m_window->testAttribute(Qt::WA_TranslucentBackground));
+    QCOMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
+
+    QWidget *central = m_window->centralWidget();
+    QCOMPARE(central->objectName(), QStringLiteral("centralWidget"));
+    QCOMPARE(central->geometry(), QRect(12, 12, 743 - 24, 175 - 24));
+    QVERIFY(central->autoFillBackground());
+    QCOMPARE(central->backgroundRole(), QPalette::Window);
+
+    auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(central->graphicsEffect());
+    QVERIFY(shadow);
+    QCOMPARE(shadow->blurRadius(), 12.0);
+    QCOMPARE(shadow->offset(), QPointF(0, 0));
+    QCOMPARE(shadow->color(), QColor(Qt::black));
+
+    QVERIFY(!child<QToolButton>("toolButton_max")->isVisible());
+    for (const char *button : {"toolButtonVersion", "toolButton_min", "toolButton_close"})
+        QVERIFY(child<QToolButton>(button)->isVisible());
+}
+
+void TestMainForm::titleBarKeepsItsHeightAndEdgesAtAnyWidth_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as opened") << QSize(743, 175);
+    QTest::newRow("wide and tall") << QSize(1200, 600);
+    QTest::newRow("narrow") << QSize(500, 175);
+}
+
+void TestMainForm::titleBarKeepsItsHeightAndEdgesAtAnyWidth()
+{
+    QFETCH(QSize, size);
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->size(), size);
+    auto *title = child<QFrame>("frameTitle");
+    QTRY_COMPARE(title->width(), size.width() - 24);
+    QCOMPARE(title->height(), 48);
+    // Margins count from inside the frame's own border.
+    const QRect inside = title->contentsRect();
+    QCOMPARE(child<QLabel>("label_logo")->x(), inside.left() + 20);
+    QCOMPARE(child<QToolButton>("toolButton_close")->geometry().right(), inside.right() - 11);
+    const QRect version = child<QToolButton>("toolButtonVersion")->geometry();
+    const QRect minimise = child<QToolButton>("toolButton_min")->geometry();
+    QCOMPARE(version.size(), QSize(24, 24));
+    QCOMPARE(minimise.left() - version.right() - 1, 8);
+}
+
+void TestMainForm::focusStartsInTheFirstFieldAndTabFollowsTheForm()
+{
+    QApplication::setActiveWindow(m_window);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QLineEdit>("lineEditPoint1")));
+
+    QStringList order;
+    QWidget *current = child<QLineEdit>("lineEditPoint1");
+    do {
+        order << current->objectName();
+        current = current->nextInFocusChain();
+        while (!(current->isVisible() && current->isEnabled() && (current->focusPolicy() & Qt::TabFocus)))
+            current = current->nextInFocusChain();
+    } while (current != child<QLineEdit>("lineEditPoint1"));
+    QCOMPARE(order, QStringList({"lineEditPoint1", "lineEditPoint2", "lineEditDistance",
+                                 "toolButtonVersion", "toolButton_min", "toolButton_close"}));
+}
+
+void TestMainForm::eachInputHasItsOwnValidator()
+{
+    const QValidator *first = child<QLineEdit>("lineEditPoint1")->validator();
+    const QValidator *second = child<QLineEdit>("lineEditPoint2")->validator();
+    QVERIFY(first && second && first != second);
+    QCOMPARE(first->parent(), static_cast<QObject *>(m_window));
+    QVERIFY(!child<QLineEdit>("lineEditDistance")->validator());
+    QVERIFY(!child<QLineEdit>("lineEditDistance")->isReadOnly());
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

@@ -1,0 +1,65 @@
+#include "corvalen.h"
+#include "stylesheet.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryFile>
+#include <QtTest>
+
+// Start-up's handling of the style sheet. This executable is linked without
+// the resource bundle, so ":/stylesheet.css" is missing here.
+class TestStyleSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void sheetIsDecodedAsUtf8WithoutItsByteOrderMark();
+    void missingSheetLeavesTheProgramUnstyledAndWorking();
+};
+
+void TestStyleSheet::cleanup()
+{
+    qApp->setStyleSheet(QString());
+}
+
+void TestStyleSheet::sheetIsDecodedAsUtf8WithoutItsByteOrderMark()
+{
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write("\xEF\xBB\xBFQLineEdit { background: rgb(1, 2, 3); }\r\n"
+               "QWidget { font-family: \"\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91\"; }\r\n");
+    file.close();
+
+    applyStyleSheet(*qApp, file);
+    QVERIFY(!file.isOpen());
+    QVERIFY(qApp->styleSheet().startsWith(QLatin1String("QLineEdit")));
+    QVERIFY(qApp->styleSheet().contains(QStringLiteral("\"微软雅黑\"")));
+
+    // The first rule, right after the mark, takes effect like any other.
+    QLineEdit edit;
+    edit.resize(100, 30);
+    const QImage image = edit.grab().toImage();
+    QCOMPARE(image.pixelColor(50, 15), QColor(1, 2, 3));
+}
+
+void TestStyleSheet::missingSheetLeavesTheProgramUnstyledAndWorking()
+{
+    QFile missing(QStringLiteral(":/stylesheet.css"));
+    QVERIFY(!missing.exists());
+    applyStyleSheet(*qApp, missing);
+    QCOMPARE(qApp->styleSheet(), QString());
+
+    Corvalen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *point1 = window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint1"));
+    auto *point2 = window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint2"));
+    QTest::keyClicks(point1, QStringLiteral("30.5,120.3"));
+    QTest::keyClicks(point2, QStringLiteral("31.2,121.5"));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("lineEditDistance"))->text(), QStringLiteral("138.65"));
+}
+
+QTEST_MAIN(TestStyleSheet)
+#include "tst_stylesheet.moc"
