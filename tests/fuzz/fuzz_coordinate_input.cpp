@@ -1,0 +1,241 @@
+// libFuzzer target for the input path: the bytes become edits that a user
+// makes on the two point fields of a real main window (typed keys, backspace
+// and delete, cursor moves and selections, cut, paste, select-all-and-replace,
+// undo and redo), and after every edit the window must still make sense.
+//
+// Script format (so that seeds stay readable):
+//   printable ASCII      typed as that key
+//   bytes 0x80 and up    typed as one of a few look-alike characters
+//   \t                   the other point field gets the focus
+//   \n                   the distance field gets the focus (the user may type there)
+//   \b  0x7f             Backspace, Delete
+//   0x02 0x05 0x03 0x04  Home, End, Left, Right
+//   0x06 0x07            Shift+Left, Shift+Right (extend the selection)
+//   0x01 0x18 0x1a 0x19  select all, cut, undo, redo
+//   0x16 TEXT 0x16       TEXT goes to the clipboard and is pasted with the key
+//   0x12 TEXT 0x12       select all, then paste TEXT over it
+//   0x10 TEXT 0x10       TEXT is inserted at the cursor as a drop would
+// A missing closing byte ends the text at the end of the input.
+
+#include "corvalen.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QTest>
+#include <QValidator>
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kHalfCircumferenceKm = 20037.6;
+
+// A broken invariant is reported like a crash, so that the fuzzer keeps the input.
+[[noreturn]] __attribute__((format(printf, 1, 2))) void fail(const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    std::fputs("fuzz_coordinate_input: ", stderr);
+    std::vfprintf(stderr, format, arguments);
+    std::fputc('\n', stderr);
+    va_end(arguments);
+    std::abort();
+}
+
+class Session
+{
+public:
+    Session()
+    {
+        m_window.show();
+        m_points[0] = field("lineEditPoint1");
+        m_points[1] = field("lineEditPoint2");
+        m_distance = field("lineEditDistance");
+        QObject::connect(m_distance, &QLineEdit::textChanged, m_distance, [this] {
+            m_programWroteDistance = !m_userEditsDistance;
+        });
+    }
+
+    void run(const uint8_t *data, size_t size)
+    {
+        reset();
+        m_script = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+        for (m_next = 0; m_next < m_script.size();) {
+            step(uchar(m_script.at(m_next++)));
+            check();
+        }
+    }
+
+private:
+    QLineEdit *field(const char *name)
+    {
+        auto *edit = m_window.findChild<QLineEdit *>(QLatin1String(name));
+        if (!edit)
+            fail("the main window has no field %s", name);
+        return edit;
+    }
+
+    // Every input starts from a fresh-looking window: both points empty (which
+    // also empties the window's parts), no distance, nothing on the clipboard.
+    void reset()
+    {
+        for (QLineEdit *point : m_points)
+            point->setText(QString());
+        m_userEditsDistance = true;
+        m_distance->setText(QString());
+        m_userEditsDistance = false;
+        m_programWroteDistance = false;
+        QApplication::clipboard()->clear();
+        m_target = m_points[0];
+        m_target->setFocus();
+    }
+
+    void step(uchar byte)
+    {
+        m_userEditsDistance = m_target == m_distance;
+        switch (byte) {
+        case '\t': focus(m_target == m_points[0] ? m_points[1] : m_points[0]); break;
+        case '\n': focus(m_distance); break;
+        case '\b': key(Qt::Key_Backspace); break;
+        case 0x7f: key(Qt::Key_Delete); break;
+        case 0x02: key(Qt::Key_Home); break;
+        case 0x05: key(Qt::Key_End); break;
+        case 0x03: key(Qt::Key_Left); break;
+        case 0x04: key(Qt::Key_Right); break;
+        case 0x06: key(Qt::Key_Left, Qt::ShiftModifier); break;
+        case 0x07: key(Qt::Key_Right, Qt::ShiftModifier); break;
+        case 0x01: standardKey(QKeySequence::SelectAll); break;
+        case 0x18: standardKey(QKeySequence::Cut); break;
+        case 0x1a: standardKey(QKeySequence::Undo); break;
+        case 0x19: standardKey(QKeySequence::Redo); break;
+        case 0x16: paste(text(byte)); break;
+        case 0x12: standardKey(QKeySequence::SelectAll); paste(text(byte)); break;
+        case 0x10: m_target->insert(text(byte)); break;
+        default:
+            if (byte >= 0x20 && byte < 0x7f)
+                QTest::keyClick(m_target, char(byte));
+            else if (byte >= 0x80)
+                QTest::sendKeyEvent(QTest::Click, m_target, Qt::Key_unknown, lookAlike(byte), Qt::NoModifier);
+            break;
+        }
+        m_userEditsDistance = false;
+    }
+
+    void focus(QLineEdit *edit)
+    {
+        m_target = edit;
+        m_target->setFocus();
+    }
+
+    void key(Qt::Key code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(m_target, code, modifiers);
+    }
+
+    // The platform's own binding, as the user would press it.
+    void standardKey(QKeySequence::StandardKey which)
+    {
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(which);
+        if (bindings.isEmpty())
+            fail("no key binding for standard key %d", int(which));
+        const int combined = bindings.first()[0];
+        key(Qt::Key(combined & ~Qt::KeyboardModifierMask),
+            Qt::KeyboardModifiers(combined & Qt::KeyboardModifierMask));
+    }
+
+    void paste(const QString &clip)
+    {
+        QApplication::clipboard()->setText(clip);
+        standardKey(QKeySequence::Paste);
+    }
+
+    // The bytes up to the closing `delimiter` (or the end), as text.
+    QString text(uchar delimiter)
+    {
+        QString result;
+        while (m_next < m_script.size()) {
+            const uchar byte = uchar(m_script.at(m_next++));
+            if (byte == delimiter)
+                break;
+            result += byte >= 0x80 ? lookAlike(byte) : QString(QChar(byte));
+        }
+        return result;
+    }
+
+    // Characters that look like, or count as, parts of a coordinate.
+    static QString lookAlike(uchar byte)
+    {
+        static const char16_t table[] = {
+            0xff10, 0xff15, 0xff0c, 0xff0e, 0xff0d, // full-width 0 5 , . -
+            0x0660, 0x0665, 0x06f9, 0x0966, 0x0e53, // other scripts' digits
+            0x2212, 0x2013, 0x066b, 0x066c, 0x00a0, 0x2009, // minus, dash, separators, spaces
+            0x00b2, 0x00bd, 0x2155, 0x2070, // superscript, fractions
+            0x200b, 0xfeff, 0x202e, 0x0301, // zero width, bidi override, combining accent
+            0xd800, 0xdc00, 0xfffd, 0x00ad, // lone surrogates, replacement, soft hyphen
+        };
+        constexpr size_t count = sizeof table / sizeof table[0];
+        return QString(QChar(ushort(table[size_t(byte - 0x80) % count])));
+    }
+
+    void check() const
+    {
+        for (const QLineEdit *point : m_points) {
+            QString text = point->text();
+            int position = point->cursorPosition();
+            if (!point->validator())
+                fail("%s lost its validator", qPrintable(point->objectName()));
+            if (point->validator()->validate(text, position) == QValidator::Invalid)
+                fail("%s holds refused text \"%s\"", qPrintable(point->objectName()), qPrintable(point->text()));
+        }
+        if (!m_programWroteDistance)
+            return;
+        const QString shown = m_distance->text();
+        bool isNumber = false;
+        const double kilometres = shown.toDouble(&isNumber);
+        if (!isNumber || !std::isfinite(kilometres) || kilometres < 0.0 || kilometres > kHalfCircumferenceKm)
+            fail("the distance field shows \"%s\"", qPrintable(shown));
+        if (QString::number(kilometres, 'g', 6) != shown)
+            fail("the distance \"%s\" is not printed with six significant digits", qPrintable(shown));
+    }
+
+    Corvalen m_window;
+    QLineEdit *m_points[2] = {};
+    QLineEdit *m_distance = nullptr;
+    QLineEdit *m_target = nullptr;
+    bool m_userEditsDistance = false;
+    bool m_programWroteDistance = false;
+    QByteArray m_script;
+    int m_next = 0;
+};
+
+Session *session = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // Qt keeps the argument count by reference: give it storage of its own,
+    // and none of the fuzzer's options.
+    static int argc = 1;
+    static char name[] = "fuzz_coordinate_input";
+    static char *argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(argc, argv);
+    session = new Session;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    session->run(data, size);
+    // Let the window repaint and the deferred deletions run, as between keystrokes.
+    QApplication::processEvents();
+    return 0;
+}
