@@ -18,9 +18,11 @@ double toRadians(double degrees)
 QString coordinatePattern()
 {
     // "-.5" is its own form; every other form may carry a leading minus.
-    const QString fraction = QStringLiteral("\\.\\d{1,8}");
-    const QString latitude = QStringLiteral("(-%1|-?([1-9]%1|[1-8]\\d%1|90|0(%1)?))").arg(fraction);
-    const QString longitude = QStringLiteral("(-%1|-?([1-9]\\d?%1|1[0-7]\\d%1|180|0(%1)?))").arg(fraction);
+    // Digits are ASCII only: the regular expression's \d takes any script's
+    // digits, which the number conversion then reads as 0.0.
+    const QString fraction = QStringLiteral("\\.[0-9]{1,8}");
+    const QString latitude = QStringLiteral("(-%1|-?([1-9]%1|[1-8][0-9]%1|90|0(%1)?))").arg(fraction);
+    const QString longitude = QStringLiteral("(-%1|-?([1-9][0-9]?%1|1[0-7][0-9]%1|180|0(%1)?))").arg(fraction);
     return QStringLiteral("^%1,%2$").arg(latitude, longitude);
 }
 

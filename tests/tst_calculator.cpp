@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QValidator>
 #include <QtTest>
 
 #include <random>
@@ -28,6 +29,8 @@ private slots:
     void removingACommaLeavesTheLastDistance();
     void distanceFieldIsEditableUntilTheNextComputation();
     void acceptedInputNeverShowsGarbage();
+    void redoCanLeaveARefusedText_data();
+    void redoCanLeaveARefusedText();
 
 private:
     void typeInto(QLineEdit *edit, const QString &keys);
@@ -234,6 +237,53 @@ void TestCalculator::acceptedInputNeverShowsGarbage()
         QVERIFY2(isNumber, qPrintable(first + " to " + second + " shows " + field("lineEditDistance")->text()));
         QVERIFY(shown >= 0.0 && shown <= 20037.6);
     }
+}
+
+// Found by the input fuzzer, and a fault of Qt 5.15's line edit, not of ours:
+// redo can leave the cursor past the end of the text, or a selection that no
+// longer matches it; the next refused keystroke is then "reverted" to a text
+// the validator refuses, without any change signal, so the window never
+// sees it. Kept as an expected failure to notice when Qt mends it.
+void TestCalculator::redoCanLeaveARefusedText_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("selectLeft");
+    QTest::addColumn<int>("undos");
+
+    QTest::newRow("after a refused paste") << "x" << "1" << 0 << 2;
+    QTest::newRow("after replacing a selection") << "" << "1" << 1 << 1;
+}
+
+void TestCalculator::redoCanLeaveARefusedText()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, typed);
+    QFETCH(int, selectLeft);
+    QFETCH(int, undos);
+
+    QLineEdit *edit = field("lineEditPoint1");
+    typeInto(edit, "3");
+    if (!clipboard.isEmpty()) {
+        QApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    }
+    typeInto(edit, typed);
+    for (int i = 0; i < selectLeft; ++i)
+        QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+    typeInto(edit, "2");
+    for (int i = 0; i < undos; ++i)
+        edit->undo();
+    edit->redo();
+    const QString before = edit->text();
+    typeInto(edit, "x");
+
+    QString after = edit->text();
+    int position = 0;
+    QEXPECT_FAIL("", "Qt 5.15 line edit: a refused edit after redo is reverted to the wrong text", Abort);
+    QVERIFY2(edit->validator()->validate(after, position) != QValidator::Invalid
+                 && edit->text() == before,
+             qPrintable(QStringLiteral("\"%1\" became \"%2\"").arg(before, edit->text())));
 }
 
 QTEST_MAIN(TestCalculator)

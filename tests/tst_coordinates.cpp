@@ -76,6 +76,10 @@ void TestCoordinates::validatorJudgesText_data()
     QTest::newRow("leading zero") << "05.5,0" << invalid;
     QTest::newRow("bare fraction without minus") << ".5,0" << invalid;
     QTest::newRow("minus plus") << "-+1.5,0" << invalid;
+    // Other scripts' digits would convert to 0.0 and give a wrong distance.
+    QTest::newRow("Arabic-Indic fraction") << QString::fromUtf8("0.٥,0") << invalid;
+    QTest::newRow("full-width second digit") << QString::fromUtf8("3３") << invalid;
+    QTest::newRow("Devanagari longitude fraction") << QString::fromUtf8("30.5,120.५") << invalid;
 }
 
 void TestCoordinates::validatorJudgesText()
