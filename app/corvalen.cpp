@@ -1,6 +1,7 @@
 #include "corvalen.h"
 
 #include "coordinates.h"
+#include "qaboutdlg.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QMouseEvent>
@@ -50,6 +51,13 @@ Corvalen::Corvalen(QWidget *parent)
     ui.frameTitle->installEventFilter(this);
     setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
 
+    // A fresh About card per click, over the dimmed window content; leaving
+    // the handler destroys it together with its overlay.
+    connect(ui.toolButtonVersion, &QToolButton::clicked, this, [this] {
+        QAboutDlg about(this);
+        about.enableLightBox(ui.centralWidget);
+        about.exec();
+    });
     ui.toolButton_max->hide();
     ui.lineEditPoint1->setFocus(Qt::OtherFocusReason);
 
