@@ -44,3 +44,8 @@ copy_focused_field() {
     sleep 0.2
     xclip -selection clipboard -o
 }
+
+# pixel_at IMAGE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
+pixel_at() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
+}
