@@ -3,7 +3,6 @@
 #include "qlightboxwidget.h"
 
 #include <QFormLayout>
-#include <QPainter>
 #include <QPointer>
 #include <QtTest>
 
@@ -35,8 +34,6 @@ private slots:
     void textsAreTheFormsOwn();
     void anExistingObjectNameIsKept();
     void cardIsInsideTheShadowBand();
-    void shadowIsDrawnFromTheBundlesPieces_data();
-    void shadowIsDrawnFromTheBundlesPieces();
     void closeButtonAndEscapeRejectAndHideTheOverlay_data();
     void closeButtonAndEscapeRejectAndHideTheOverlay();
     void versionButtonOpensIndependentCardsOneAfterTheOther();
@@ -193,46 +190,6 @@ void TestAboutDlg::cardIsInsideTheShadowBand()
     const QRect form = child<QFormLayout>(&dialog, "formLayout")->geometry();
     QVERIFY2(qAbs(form.center().x() - 175) <= 1 && qAbs(form.center().y() - 85) <= 1,
              qPrintable(QStringLiteral("form at %1,%2").arg(form.center().x()).arg(form.center().y())));
-}
-
-void TestAboutDlg::shadowIsDrawnFromTheBundlesPieces_data()
-{
-    QTest::addColumn<QString>("piece");
-    QTest::addColumn<QRect>("band");
-    QTest::addColumn<QPoint>("besideCard"); // a band pixel touching the card
-
-    QTest::newRow("top-left") << "left_top" << QRect(0, 0, 10, 5) << QPoint(9, 4);
-    QTest::newRow("top") << "top" << QRect(10, 0, 350, 5) << QPoint(185, 4);
-    QTest::newRow("top-right") << "right_top" << QRect(360, 0, 10, 5) << QPoint(360, 4);
-    QTest::newRow("left") << "left" << QRect(0, 5, 10, 210) << QPoint(9, 110);
-    QTest::newRow("right") << "right" << QRect(360, 5, 10, 210) << QPoint(360, 110);
-    QTest::newRow("bottom-left") << "left_bottom" << QRect(0, 215, 10, 15) << QPoint(9, 215);
-    QTest::newRow("bottom") << "bottom" << QRect(10, 215, 350, 15) << QPoint(185, 215);
-    QTest::newRow("bottom-right") << "right_bottom" << QRect(360, 215, 10, 15) << QPoint(360, 215);
-}
-
-void TestAboutDlg::shadowIsDrawnFromTheBundlesPieces()
-{
-    QFETCH(QString, piece);
-    QFETCH(QRect, band);
-    QFETCH(QPoint, besideCard);
-
-    const QPixmap pixmap(QStringLiteral(":/images/shadow/%1.png").arg(piece));
-    QVERIFY(!pixmap.isNull());
-    QImage expected(370, 230, QImage::Format_ARGB32_Premultiplied);
-    expected.fill(Qt::transparent);
-    QPainter(&expected).drawPixmap(QRectF(band), pixmap, QRectF());
-
-    QAboutDlg dialog;
-    QImage image(dialog.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    dialog.render(&image);
-
-    QCOMPARE(image.copy(band), expected.copy(band));
-    QVERIFY(qAlpha(image.pixel(besideCard)) > 0);
-    // Unstyled, the card paints nothing where it has no text.
-    for (const QPoint &inside : {QPoint(15, 8), QPoint(185, 60), QPoint(354, 210)})
-        QCOMPARE(qAlpha(image.pixel(inside)), 0);
 }
 
 void TestAboutDlg::closeButtonAndEscapeRejectAndHideTheOverlay_data()

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
@@ -54,6 +55,17 @@ QList<QLightBoxWidget *> allOverlays()
     return found;
 }
 
+// The dialog as it paints itself, without a form, onto a transparent image.
+QImage rendered(const QSize &size)
+{
+    Dialog dialog(nullptr);
+    dialog.resize(size);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    dialog.render(&image);
+    return image;
+}
+
 void send(QWidget *widget, QEvent::Type type, Qt::MouseButton button, QPoint globalPosition = QPoint(5, 5))
 {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -73,6 +85,8 @@ private slots:
     void isFramelessAndTranslucentWithTheShadowBand();
     void shadowPiecesFillExactlyTheirBands_data();
     void shadowPiecesFillExactlyTheirBands();
+    void shadowLeavesTheInsideTransparent_data();
+    void shadowLeavesTheInsideTransparent();
     void titleBarTakesOnlyTheLeftPress_data();
     void titleBarTakesOnlyTheLeftPress();
     void leftDragOnTitleBarMovesTheDialog();
@@ -103,47 +117,63 @@ void TestBaseDialog::isFramelessAndTranslucentWithTheShadowBand()
 
 void TestBaseDialog::shadowPiecesFillExactlyTheirBands_data()
 {
-    // The stand-in pieces are plain colours; see shadow-standins/.
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("piece");
     QTest::addColumn<QRect>("band");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QPoint>("besideContent"); // a band pixel touching the content
 
-    const QColor transparent(0, 0, 0, 0);
-    QTest::newRow("370x230 top-left") << QSize(370, 230) << QRect(0, 0, 10, 5) << QColor(200, 0, 0);
-    QTest::newRow("370x230 top") << QSize(370, 230) << QRect(10, 0, 350, 5) << QColor(0, 200, 0);
-    QTest::newRow("370x230 top-right") << QSize(370, 230) << QRect(360, 0, 10, 5) << QColor(0, 0, 200);
-    QTest::newRow("370x230 left") << QSize(370, 230) << QRect(0, 5, 10, 210) << QColor(200, 200, 0);
-    QTest::newRow("370x230 right") << QSize(370, 230) << QRect(360, 5, 10, 210) << QColor(0, 200, 200);
-    QTest::newRow("370x230 bottom-left") << QSize(370, 230) << QRect(0, 215, 10, 15) << QColor(200, 0, 200);
-    QTest::newRow("370x230 bottom") << QSize(370, 230) << QRect(10, 215, 350, 15) << QColor(100, 50, 0);
-    QTest::newRow("370x230 bottom-right") << QSize(370, 230) << QRect(360, 215, 10, 15) << QColor(0, 50, 100);
-    QTest::newRow("370x230 inside") << QSize(370, 230) << QRect(10, 5, 350, 210) << transparent;
+    const QSize about(370, 230);
+    QTest::newRow("370x230 top-left") << about << "left_top" << QRect(0, 0, 10, 5) << QPoint(9, 4);
+    QTest::newRow("370x230 top") << about << "top" << QRect(10, 0, 350, 5) << QPoint(185, 4);
+    QTest::newRow("370x230 top-right") << about << "right_top" << QRect(360, 0, 10, 5) << QPoint(360, 4);
+    QTest::newRow("370x230 left") << about << "left" << QRect(0, 5, 10, 210) << QPoint(9, 110);
+    QTest::newRow("370x230 right") << about << "right" << QRect(360, 5, 10, 210) << QPoint(360, 110);
+    QTest::newRow("370x230 bottom-left") << about << "left_bottom" << QRect(0, 215, 10, 15) << QPoint(9, 215);
+    QTest::newRow("370x230 bottom") << about << "bottom" << QRect(10, 215, 350, 15) << QPoint(185, 215);
+    QTest::newRow("370x230 bottom-right") << about << "right_bottom" << QRect(360, 215, 10, 15) << QPoint(360, 215);
 
     // Edges stretch with the dialog, corners keep their size.
-    QTest::newRow("600x100 top") << QSize(600, 100) << QRect(10, 0, 580, 5) << QColor(0, 200, 0);
-    QTest::newRow("600x100 right") << QSize(600, 100) << QRect(590, 5, 10, 80) << QColor(0, 200, 200);
-    QTest::newRow("600x100 bottom-right") << QSize(600, 100) << QRect(590, 85, 10, 15) << QColor(0, 50, 100);
-    QTest::newRow("600x100 inside") << QSize(600, 100) << QRect(10, 5, 580, 80) << transparent;
+    const QSize wide(600, 100);
+    QTest::newRow("600x100 top") << wide << "top" << QRect(10, 0, 580, 5) << QPoint(300, 4);
+    QTest::newRow("600x100 right") << wide << "right" << QRect(590, 5, 10, 80) << QPoint(590, 50);
+    QTest::newRow("600x100 bottom-right") << wide << "right_bottom" << QRect(590, 85, 10, 15) << QPoint(590, 85);
 }
 
 void TestBaseDialog::shadowPiecesFillExactlyTheirBands()
 {
     QFETCH(QSize, size);
+    QFETCH(QString, piece);
     QFETCH(QRect, band);
-    QFETCH(QColor, colour);
+    QFETCH(QPoint, besideContent);
 
-    Dialog dialog(nullptr);
-    dialog.resize(size);
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    dialog.render(&image);
+    const QPixmap pixmap(QStringLiteral(":/images/shadow/%1.png").arg(piece));
+    QVERIFY(!pixmap.isNull());
+    QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter(&expected).drawPixmap(QRectF(band), pixmap, QRectF());
 
-    for (int y = band.top(); y <= band.bottom(); ++y) {
-        for (int x = band.left(); x <= band.right(); ++x) {
-            if (image.pixelColor(x, y) != colour)
-                QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, expected %4")
-                                     .arg(x).arg(y)
-                                     .arg(image.pixelColor(x, y).name(QColor::HexArgb), colour.name(QColor::HexArgb))));
+    const QImage image = rendered(size);
+    QCOMPARE(image.copy(band), expected.copy(band));
+    // The shadow is darkest where it meets the content.
+    QVERIFY(qAlpha(image.pixel(besideContent)) > 0);
+}
+
+void TestBaseDialog::shadowLeavesTheInsideTransparent_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("370x230") << QSize(370, 230);
+    QTest::newRow("600x100") << QSize(600, 100);
+}
+
+void TestBaseDialog::shadowLeavesTheInsideTransparent()
+{
+    QFETCH(QSize, size);
+    const QImage image = rendered(size);
+    const QRect inside(10, 5, size.width() - 20, size.height() - 20);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0)
+                QFAIL(qPrintable(QStringLiteral("(%1, %2) is painted").arg(x).arg(y)));
         }
     }
 }
