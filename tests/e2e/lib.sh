@@ -14,6 +14,12 @@ start_program() {
     PROGRAM_PID=$!
     WINDOW=$(xdotool search --sync --onlyvisible --limit 1 --name '^Corvalen$')
     xdotool windowactivate --sync "$WINDOW"
+    wait_until has_focus "$WINDOW"
+}
+
+# has_focus WINDOW: true while the window holds the keyboard focus.
+has_focus() {
+    [[ $(xdotool getwindowfocus) == "$1" ]]
 }
 
 # window_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window on screen.
@@ -38,11 +44,16 @@ expect_exit_code() {
     [[ $status == "$1" ]] || fail "exit code $status, expected $1"
 }
 
-# copy_focused_field: selects all in the focused field, copies it, prints the clipboard.
+# copy_focused_field: selects all in the focused field, copies it, prints the
+# clipboard once it holds something.
 copy_focused_field() {
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
-    xclip -selection clipboard -o
+    local text=
+    for _ in $(seq 50); do
+        text=$(xclip -selection clipboard -o 2>/dev/null) && [[ -n $text ]] && break
+        sleep 0.1
+    done
+    printf '%s\n' "$text"
 }
 
 # wait_until COMMAND [ARG...]: runs the command every 0.1 s until it
@@ -70,4 +81,20 @@ central_inset() {
     read -r x y w h < <(window_geometry "$1")
     import -window root -crop "40x1+$x+$((y + h / 2))" -depth 8 txt:- \
         | awk 'NR > 1 && $3 != "#000000" { sub(/,.*/, "", $1); print $1; exit }'
+}
+
+# pixel_at IMAGE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
+pixel_at() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
+}
+
+# open_about WINDOW: clicks the version button in the title bar of the main
+# window WINDOW and prints the About card's window id once it is shown. The
+# button is the first of the title bar's 24 px buttons: right margin 11, then
+# close, minimise and version, 8 px apart.
+open_about() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$1")
+    xdotool mousemove $((x + w - 12 - 11 - 24 - 8 - 24 - 8 - 12)) $((y + 12 + 24)) click 1
+    xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$'
 }

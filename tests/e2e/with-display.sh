@@ -19,8 +19,9 @@ xvfb_pid=$!
 read -r -t 30 number <"$workdir/display"
 export DISPLAY=":$number"
 
-openbox --sm-disable --config-file /dev/null >"$workdir/openbox.log" 2>&1 &
+openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
+export WINDOW_MANAGER_PID=$wm_pid
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
