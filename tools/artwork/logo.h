@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// The program's 128x128 logo: a globe with a great-circle route between two
+// points, drawn with strokes heavy enough to read at 24x24 in the title bar.
+QImage logo();

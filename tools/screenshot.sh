@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the main window: starts the program in a
+# virtual X server with openbox and a compositing manager (without one the
+# translucent shadow margin shows black), waits for the focused first field
+# and saves the window with its shadow margin.
+#   tools/screenshot.sh [EXECUTABLE] [OUTPUT]
+# Defaults: build/app/corvalen and docs/main-window.png.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+executable=$(realpath "${1:-$root/build/app/corvalen}")
+output=$(realpath -m "${2:-$root/docs/main-window.png}")
+
+if [[ -z ${CORVALEN_SCREENSHOT_DISPLAY:-} ]]; then
+    exec env CORVALEN_SCREENSHOT_DISPLAY=1 "$root/tests/e2e/with-display.sh" "$0" "$executable" "$output"
+fi
+
+source "$root/tests/e2e/lib.sh"
+xsetroot -solid '#d5dbe3'
+xcompmgr &
+compositor=$!
+trap 'kill "$compositor" 2>/dev/null || true' EXIT
+
+start_program "$executable"
+read -r x y width height < <(window_geometry "$WINDOW")
+# Let the compositor and the caret settle; there is nothing to poll for.
+sleep 1
+mkdir -p "$(dirname "$output")"
+import -window root -crop "${width}x${height}+${x}+${y}" +repage -strip "$output"
+kill "$PROGRAM_PID"
+echo "wrote $output"
