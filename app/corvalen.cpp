@@ -1,22 +1,17 @@
 #include "corvalen.h"
 
 #include "coordinates.h"
+#include "framegeometry.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QMouseEvent>
 #include <QRegExpValidator>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
 
 // Caption, sizing border, minimise and maximise boxes, no system menu: the
 // system runs its own move, size and maximise for a window Qt draws entirely.
-constexpr long kFramelessWindowStyle = 0x82C70000L;
-
-constexpr int kShadowMargin = 12;
+constexpr DWORD kFramelessWindowStyle = 0x82C70000;
 
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
 constexpr auto kKeepEmptyParts = Qt::KeepEmptyParts;
@@ -34,9 +29,7 @@ Corvalen::Corvalen(QWidget *parent)
 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground, true);
-#ifdef Q_OS_WIN
-    SetWindowLongW(reinterpret_cast<HWND>(winId()), GWL_STYLE, kFramelessWindowStyle);
-#endif
+    SetWindowLongW(nativeHandle(this), GWL_STYLE, static_cast<LONG>(kFramelessWindowStyle));
 
     // Only the central widget is opaque; the shadow lives in the margin around it.
     ui.centralWidget->setAutoFillBackground(true);

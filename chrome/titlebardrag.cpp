@@ -1,12 +1,22 @@
 #include "titlebardrag.h"
 
+#include "win32api.h"
+
 #include <QMouseEvent>
 #include <QWidget>
-#include <QWindow>
+
+namespace {
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+// The system's move loop takes the press itself and returns on release.
+constexpr bool kMoveStartsOnPress = true;
+#else
+// A window manager's move grabs the pointer; asked for on a plain click it
+// would swallow the release, so it waits for the first motion.
+constexpr bool kMoveStartsOnPress = false;
 #endif
+
+} // namespace
 
 TitleBarDrag::TitleBarDrag(QWidget *window)
     : m_window(window)
@@ -20,17 +30,14 @@ bool TitleBarDrag::handle(QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-#ifdef Q_OS_WIN
-        // Give up Qt's capture and let the system run its move loop; the call
-        // returns once the button is released.
-        ReleaseCapture();
-        SendMessageW(reinterpret_cast<HWND>(m_window->winId()), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-#else
+        if (kMoveStartsOnPress) {
+            startSystemMove();
+            return true;
+        }
         m_pressed = true;
         m_followByHand = false;
         m_pressPosition = mouse->globalPos();
         m_windowOrigin = m_window->pos();
-#endif
         return true;
     }
     case QEvent::MouseMove: {
@@ -41,17 +48,14 @@ bool TitleBarDrag::handle(QEvent *event)
             m_pressed = false;
             return false;
         }
-#if QT_VERSION >= QT_VERSION_CHECK(5, 15, 0)
         if (!m_followByHand) {
-            QWindow *handle = m_window->windowHandle();
-            if (handle && handle->startSystemMove()) {
+            if (startSystemMove()) {
                 // The window manager owns the pointer until the button is released.
                 m_pressed = false;
                 return true;
             }
             m_followByHand = true;
         }
-#endif
         m_window->move(m_windowOrigin + mouse->globalPos() - m_pressPosition);
         return true;
     }
@@ -62,4 +66,11 @@ bool TitleBarDrag::handle(QEvent *event)
     default:
         return false;
     }
+}
+
+bool TitleBarDrag::startSystemMove()
+{
+    // Give up Qt's capture so that the system can take the pointer.
+    ReleaseCapture();
+    return SendMessageW(nativeHandle(m_window), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0) == 0;
 }

@@ -20,6 +20,9 @@ public:
     bool handle(QEvent *event);
 
 private:
+    // Hands the move to the system; false where it offers none.
+    bool startSystemMove();
+
     QWidget *m_window;
     bool m_pressed = false;
     bool m_followByHand = false;

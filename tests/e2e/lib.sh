@@ -52,3 +52,30 @@ copy_focused_field() {
     sleep 0.2
     xclip -selection clipboard -o
 }
+
+# wait_until COMMAND [ARG...]: runs the command every 0.1 s until it
+# succeeds, at most 10 s; fails the test with the command line otherwise.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "timed out waiting for: $*"
+}
+
+# near A B: true when two pixel values differ by at most 2 (a window
+# manager's move or resize starts where the pointer's first motion ended).
+near() {
+    local difference=$(($1 - $2))
+    ((difference >= -2 && difference <= 2))
+}
+
+# central_inset WINDOW: how many pixels of the window's left edge, at half its
+# height, lie outside the opaque central widget (the transparent band shows
+# the black root window behind it, as there is no compositor).
+central_inset() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$1")
+    import -window root -crop "40x1+$x+$((y + h / 2))" -depth 8 txt:- \
+        | awk 'NR > 1 && $3 != "#000000" { sub(/,.*/, "", $1); print $1; exit }'
+}

@@ -1,0 +1,291 @@
+#include "corvalen.h"
+#include "framegeometry.h"
+#include "qwinnativeeventfilter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+// The native frame filter driven with the messages Windows would send it.
+class TestNativeFilter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void hitTestFindsTheGripBands_data();
+    void hitTestFindsTheGripBands();
+    void noNonClientAreaWhateverWParam_data();
+    void noNonClientAreaWhateverWParam();
+    void onlyWindowsMessagesOfResizableMainWindowsAreHandled_data();
+    void onlyWindowsMessagesOfResizableMainWindowsAreHandled();
+    void maximiseAndRestoreSwitchTheLayoutOnce();
+    void restorePictureFollowsTheProperty();
+    void windowWithoutMaximiseButtonStillSwitchesMargins();
+    void destroyedMaximisedWindowIsForgotten();
+    void filterMayGoBeforeItsWindows();
+
+private:
+    bool send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, long *result,
+              const QByteArray &type = QByteArrayLiteral("windows_generic_MSG"));
+    QToolButton *maximizeButton() const;
+
+    std::unique_ptr<QWinNativeEventFilter> m_filter;
+    Corvalen *m_window = nullptr;
+};
+
+void TestNativeFilter::init()
+{
+    m_filter.reset(new QWinNativeEventFilter);
+    m_window = new Corvalen;
+    m_window->move(100, 50);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestNativeFilter::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_filter.reset();
+    qApp->setStyleSheet(QString());
+}
+
+bool TestNativeFilter::send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, long *result,
+                            const QByteArray &type)
+{
+    MSG msg = {};
+    msg.hwnd = nativeHandle(window);
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return m_filter->nativeEventFilter(type, &msg, result);
+}
+
+QToolButton *TestNativeFilter::maximizeButton() const
+{
+    return m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
+}
+
+void TestNativeFilter::hitTestFindsTheGripBands_data()
+{
+    QTest::addColumn<QPoint>("windowPosition");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<int>("zone");
+
+    for (const QPoint position : {QPoint(100, 50), QPoint(-1500, -700)}) {
+        const QByteArray at = QByteArray::number(position.x()) + "," + QByteArray::number(position.y()) + ": ";
+        QTest::newRow(at + "left band") << position << QPoint(12, 80) << HTLEFT;
+        QTest::newRow(at + "right band") << position << QPoint(743 - 17, 80) << HTRIGHT;
+        QTest::newRow(at + "top band") << position << QPoint(300, 16) << HTTOP;
+        QTest::newRow(at + "bottom band") << position << QPoint(300, 175 - 13) << HTBOTTOM;
+        QTest::newRow(at + "bottom-left corner") << position << QPoint(14, 175 - 15) << HTBOTTOMLEFT;
+        QTest::newRow(at + "top-right corner") << position << QPoint(743 - 15, 14) << HTTOPRIGHT;
+        QTest::newRow(at + "left band above the content") << position << QPoint(14, 3) << HTLEFT;
+        QTest::newRow(at + "shadow") << position << QPoint(5, 80) << kNoZone;
+        QTest::newRow(at + "title bar") << position << QPoint(300, 40) << kNoZone;
+    }
+}
+
+void TestNativeFilter::hitTestFindsTheGripBands()
+{
+    QFETCH(QPoint, windowPosition);
+    QFETCH(QPoint, offset);
+    QFETCH(int, zone);
+
+    m_window->move(windowPosition);
+    QTRY_COMPARE(m_window->frameGeometry().topLeft(), windowPosition);
+    long result = -1;
+    const bool handled = send(m_window, WM_NCHITTEST, 0, lParamFromPoint(windowPosition + offset), &result);
+    QCOMPARE(handled, zone != kNoZone);
+    QCOMPARE(result, zone != kNoZone ? long(zone) : -1L);
+}
+
+void TestNativeFilter::noNonClientAreaWhateverWParam_data()
+{
+    QTest::addColumn<WPARAM>("wParam");
+    QTest::newRow("calculate valid rectangles") << WPARAM(1);
+    QTest::newRow("rectangle only") << WPARAM(0);
+}
+
+void TestNativeFilter::noNonClientAreaWhateverWParam()
+{
+    QFETCH(WPARAM, wParam);
+    long result = -1;
+    QVERIFY(send(m_window, WM_NCCALCSIZE, wParam, 0, &result));
+    QCOMPARE(result, 0L);
+}
+
+void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<UINT>("message");
+
+    const QByteArray windows("windows_generic_MSG");
+    for (UINT message : {WM_NCHITTEST, WM_NCCALCSIZE, WM_GETMINMAXINFO}) {
+        const QByteArray name = QByteArray::number(message, 16) + " to ";
+        QTest::newRow(name + "a dialog") << "dialog" << windows << message;
+        QTest::newRow(name + "a plain widget") << "widget" << windows << message;
+        QTest::newRow(name + "a fixed-size main window") << "fixed" << windows << message;
+        QTest::newRow(name + "another event type") << "main" << QByteArray("xcb_generic_event_t") << message;
+        QTest::newRow(name + "a longer event type") << "main" << QByteArray("windows_generic_MSG2") << message;
+    }
+    QTest::newRow("other message") << "main" << windows << WM_SYSCOMMAND;
+}
+
+void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled()
+{
+    QFETCH(QString, target);
+    QFETCH(QByteArray, type);
+    QFETCH(UINT, message);
+
+    std::unique_ptr<QWidget> other;
+    if (target == QLatin1String("dialog")) {
+        other.reset(new QDialog);
+    } else if (target == QLatin1String("widget")) {
+        other.reset(new QWidget);
+    } else if (target == QLatin1String("fixed")) {
+        other.reset(new Corvalen);
+        other->setFixedSize(743, 175);
+    }
+    QWidget *window = other ? other.get() : m_window;
+    window->move(100, 50);
+    window->resize(743, 175);
+    window->setContentsMargins(3, 3, 3, 3);
+    window->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    long result = -1;
+    // A point in the left band, and a maximised window: both would be acted on.
+    QVERIFY(!send(window, message, 1, lParamFromPoint(window->frameGeometry().topLeft() + QPoint(14, 80)),
+                  &result, type));
+    QCOMPARE(result, -1L);
+    QCOMPARE(window->contentsMargins(), QMargins(3, 3, 3, 3));
+    if (auto *button = window->findChild<QToolButton *>(QStringLiteral("toolButton_max")))
+        QVERIFY(!button->property("maximizeProperty").isValid());
+}
+
+void TestNativeFilter::maximiseAndRestoreSwitchTheLayoutOnce()
+{
+    QToolButton *button = maximizeButton();
+    long result = -1;
+
+    // Normal and never maximised: nothing to do.
+    QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
+    QCOMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
+    QVERIFY(!button->property("maximizeProperty").isValid());
+
+    m_window->showMaximized();
+    QTRY_VERIFY(m_window->isMaximized());
+    QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
+    QCOMPARE(result, -1L);
+    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(true));
+
+    // Again while maximised: the margins are applied again, the property is not written.
+    m_window->setContentsMargins(1, 1, 1, 1);
+    button->setProperty("maximizeProperty", QStringLiteral("untouched"));
+    QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
+    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(QStringLiteral("untouched")));
+
+    m_window->showNormal();
+    QTRY_VERIFY(!m_window->isMaximized());
+    QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
+    QCOMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(false));
+
+    // Again while normal: nothing changes.
+    m_window->setContentsMargins(2, 2, 2, 2);
+    QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
+    QCOMPARE(m_window->contentsMargins(), QMargins(2, 2, 2, 2));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(false));
+}
+
+void TestNativeFilter::restorePictureFollowsTheProperty()
+{
+    // The style sheet sees the property only when the button is polished again.
+    qApp->setStyleSheet(QStringLiteral(
+        "QToolButton#toolButton_max { color: rgb(1, 2, 3); }"
+        "QToolButton#toolButton_max[maximizeProperty=\"true\"] { color: rgb(4, 5, 6); }"));
+    QToolButton *button = maximizeButton();
+    auto shown = [button] { return button->palette().color(button->foregroundRole()); };
+    QCOMPARE(shown(), QColor(1, 2, 3));
+
+    long result = 0;
+    m_window->showMaximized();
+    QTRY_VERIFY(m_window->isMaximized());
+    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(shown(), QColor(4, 5, 6));
+
+    m_window->showNormal();
+    QTRY_VERIFY(!m_window->isMaximized());
+    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(shown(), QColor(1, 2, 3));
+}
+
+void TestNativeFilter::windowWithoutMaximiseButtonStillSwitchesMargins()
+{
+    delete maximizeButton();
+    long result = 0;
+    m_window->showMaximized();
+    QTRY_VERIFY(m_window->isMaximized());
+    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    m_window->showNormal();
+    QTRY_VERIFY(!m_window->isMaximized());
+    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
+}
+
+void TestNativeFilter::destroyedMaximisedWindowIsForgotten()
+{
+    // Two main windows, one after the other, in the same storage: the second
+    // one has the address of the first, which dies while maximised.
+    alignas(Corvalen) unsigned char storage[sizeof(Corvalen)];
+    long result = 0;
+
+    auto *first = new (storage) Corvalen;
+    first->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QTRY_VERIFY(first->isMaximized());
+    send(first, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(first->contentsMargins(), QMargins(8, 8, 8, 8));
+    first->~Corvalen();
+
+    auto *second = new (storage) Corvalen;
+    second->show();
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    second->setContentsMargins(2, 2, 2, 2);
+    // Normal and never maximised: it must not be "restored".
+    send(second, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(second->contentsMargins(), QMargins(2, 2, 2, 2));
+    QVERIFY(!second->findChild<QToolButton *>(QStringLiteral("toolButton_max"))
+                 ->property("maximizeProperty").isValid());
+    // And when it is maximised, it switches like any new window.
+    second->showMaximized();
+    QTRY_VERIFY(second->isMaximized());
+    send(second, WM_GETMINMAXINFO, 0, 0, &result);
+    QCOMPARE(second->findChild<QToolButton *>(QStringLiteral("toolButton_max"))
+                 ->property("maximizeProperty"), QVariant(true));
+    second->~Corvalen();
+}
+
+void TestNativeFilter::filterMayGoBeforeItsWindows()
+{
+    long result = 0;
+    m_window->showMaximized();
+    QTRY_VERIFY(m_window->isMaximized());
+    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
+    m_filter.reset();
+    delete m_window;
+    m_window = nullptr;
+}
+
+QTEST_MAIN(TestNativeFilter)
+#include "tst_nativefilter.moc"

@@ -1,0 +1,241 @@
+#include "corvalen.h"
+#include "framegeometry.h"
+#include "qwindowframebridge.h"
+#include "qwinnativeeventfilter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QWindow>
+#include <QtTest>
+
+// The title bar and the grip bands as the mouse reaches them, on a platform
+// without a window manager: the title bar moves the window by hand and the
+// bands show their cursors but resize nothing.
+class TestTitleBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void leftDragOnTheTitleMovesTheWindow_data();
+    void leftDragOnTheTitleMovesTheWindow();
+    void otherButtonsAndPlainClicksDoNotMove_data();
+    void otherButtonsAndPlainClicksDoNotMove();
+    void doubleClickIsConsumedAndChangesNothing();
+    void buttonsMinimiseMaximiseAndClose();
+    void bandsShowTheirResizeCursor_data();
+    void bandsShowTheirResizeCursor();
+    void bandOverTheTitleIsNotADrag();
+    void windowManagerMaximiseSwitchesTheLayout();
+
+private:
+    // Sends a mouse event at a screen point to the main window's native
+    // window, which Qt passes on to the widget under it, as a real pointer.
+    void mouseAt(QEvent::Type type, const QPoint &global, Qt::MouseButton button, Qt::MouseButtons buttons);
+    // The same at a point of the window where it is now.
+    void mouse(QEvent::Type type, const QPoint &local, Qt::MouseButton button, Qt::MouseButtons buttons);
+    QPoint pointOf(const char *name) const;
+
+    QWinNativeEventFilter m_filter;
+    QWindowFrameBridge m_bridge{&m_filter};
+    Corvalen *m_window = nullptr;
+};
+
+void TestTitleBar::init()
+{
+    qApp->installEventFilter(&m_bridge);
+    m_window = new Corvalen;
+    m_window->move(100, 50);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestTitleBar::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    qApp->removeEventFilter(&m_bridge);
+}
+
+void TestTitleBar::mouseAt(QEvent::Type type, const QPoint &global, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, m_window->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_window->windowHandle(), &event);
+}
+
+void TestTitleBar::mouse(QEvent::Type type, const QPoint &local, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    mouseAt(type, m_window->mapToGlobal(local), button, buttons);
+}
+
+QPoint TestTitleBar::pointOf(const char *name) const
+{
+    const auto *widget = m_window->findChild<QWidget *>(QLatin1String(name));
+    return widget->mapTo(m_window, widget->rect().center());
+}
+
+void TestTitleBar::leftDragOnTheTitleMovesTheWindow_data()
+{
+    QTest::addColumn<QString>("pressOn");
+    QTest::newRow("logo") << "label_logo";
+    QTest::newRow("title text") << "label_clientName";
+    QTest::newRow("empty title bar") << "frameTitle";
+}
+
+void TestTitleBar::leftDragOnTheTitleMovesTheWindow()
+{
+    QFETCH(QString, pressOn);
+    const QPoint start = m_window->mapToGlobal(pointOf(pressOn.toLatin1()));
+    const QPoint origin = m_window->pos();
+
+    mouseAt(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    mouseAt(QEvent::MouseMove, start + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    QTRY_COMPARE(m_window->pos(), origin + QPoint(30, 20));
+    mouseAt(QEvent::MouseMove, start + QPoint(-40, 70), Qt::NoButton, Qt::LeftButton);
+    QTRY_COMPARE(m_window->pos(), origin + QPoint(-40, 70));
+    mouseAt(QEvent::MouseButtonRelease, start + QPoint(-40, 70), Qt::LeftButton, Qt::NoButton);
+
+    // After the release, motion moves nothing.
+    mouseAt(QEvent::MouseMove, start + QPoint(100, 100), Qt::NoButton, Qt::NoButton);
+    QTest::qWait(20);
+    QCOMPARE(m_window->pos(), origin + QPoint(-40, 70));
+}
+
+void TestTitleBar::otherButtonsAndPlainClicksDoNotMove_data()
+{
+    QTest::addColumn<QString>("pressOn");
+    QTest::addColumn<int>("buttonValue");
+    QTest::addColumn<bool>("releaseFirst");
+    QTest::newRow("right button") << "label_clientName" << int(Qt::RightButton) << false;
+    QTest::newRow("middle button") << "frameTitle" << int(Qt::MiddleButton) << false;
+    QTest::newRow("left click, then motion") << "label_clientName" << int(Qt::LeftButton) << true;
+    QTest::newRow("minimise button") << "toolButton_min" << int(Qt::LeftButton) << false;
+    QTest::newRow("version button") << "toolButtonVersion" << int(Qt::LeftButton) << false;
+}
+
+void TestTitleBar::otherButtonsAndPlainClicksDoNotMove()
+{
+    QFETCH(QString, pressOn);
+    QFETCH(int, buttonValue);
+    const auto button = Qt::MouseButton(buttonValue);
+    QFETCH(bool, releaseFirst);
+    const QPoint start = pointOf(pressOn.toLatin1());
+    const QPoint origin = m_window->pos();
+    // The release lands off any tool button, so none of them is clicked.
+
+    mouse(QEvent::MouseButtonPress, start, button, button);
+    if (releaseFirst)
+        mouse(QEvent::MouseButtonRelease, start, button, Qt::NoButton);
+    const Qt::MouseButtons held = releaseFirst ? Qt::MouseButtons(Qt::NoButton) : Qt::MouseButtons(button);
+    mouse(QEvent::MouseMove, start + QPoint(30, 20), Qt::NoButton, held);
+    mouse(QEvent::MouseMove, start + QPoint(60, 40), Qt::NoButton, held);
+    if (!releaseFirst)
+        mouse(QEvent::MouseButtonRelease, start + QPoint(60, 40), button, Qt::NoButton);
+    QTest::qWait(20);
+    QCOMPARE(m_window->pos(), origin);
+}
+
+void TestTitleBar::doubleClickIsConsumedAndChangesNothing()
+{
+    const QPoint title = pointOf("label_clientName");
+    const QRect before = m_window->geometry();
+    auto *frameTitle = m_window->findChild<QWidget *>(QStringLiteral("frameTitle"));
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, frameTitle->rect().center(),
+                            m_window->mapToGlobal(title), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(QCoreApplication::sendEvent(frameTitle, &doubleClick));
+    mouse(QEvent::MouseButtonRelease, title, Qt::LeftButton, Qt::NoButton);
+    QTest::qWait(20);
+    QCOMPARE(m_window->geometry(), before);
+    QVERIFY(!m_window->isMaximized());
+    QCOMPARE(m_window->windowState(), Qt::WindowNoState);
+}
+
+void TestTitleBar::buttonsMinimiseMaximiseAndClose()
+{
+    QTest::mouseClick(m_window->findChild<QToolButton *>(QStringLiteral("toolButton_min")), Qt::LeftButton);
+    QTRY_VERIFY(m_window->isMinimized());
+    m_window->showNormal();
+    QTRY_VERIFY(!m_window->isMinimized());
+
+    // The maximise button is hidden; its slot still switches both ways.
+    auto *maximise = m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
+    QVERIFY(!maximise->isVisible());
+    maximise->click();
+    QTRY_VERIFY(m_window->isMaximized());
+    maximise->click();
+    QTRY_VERIFY(!m_window->isMaximized());
+
+    QTest::mouseClick(m_window->findChild<QToolButton *>(QStringLiteral("toolButton_close")), Qt::LeftButton);
+    QTRY_VERIFY(!m_window->isVisible());
+}
+
+void TestTitleBar::bandsShowTheirResizeCursor_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("left band over the title") << QPoint(14, 30) << int(Qt::SizeHorCursor);
+    QTest::newRow("right band over a field") << QPoint(743 - 15, 100) << int(Qt::SizeHorCursor);
+    QTest::newRow("top band") << QPoint(300, 13) << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom band") << QPoint(300, 175 - 14) << int(Qt::SizeVerCursor);
+    QTest::newRow("top-left corner") << QPoint(13, 13) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-right corner") << QPoint(743 - 14, 175 - 14) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-left corner") << QPoint(14, 175 - 14) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("top-right corner") << QPoint(743 - 14, 14) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("shadow") << QPoint(5, 80) << -1;
+    QTest::newRow("title") << QPoint(300, 30) << -1;
+}
+
+void TestTitleBar::bandsShowTheirResizeCursor()
+{
+    QFETCH(QPoint, at);
+    QFETCH(int, cursor);
+    mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    const QCursor *shown = QGuiApplication::overrideCursor();
+    QCOMPARE(shown ? int(shown->shape()) : -1, cursor);
+
+    // Off the band the widgets' own cursors show again.
+    mouse(QEvent::MouseMove, QPoint(300, 100), Qt::NoButton, Qt::NoButton);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(m_window->windowHandle(), &leave);
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestTitleBar::bandOverTheTitleIsNotADrag()
+{
+    // The top band overlaps the title bar; a drag there asks for a resize,
+    // which this platform refuses, instead of moving the window.
+    const QPoint origin = m_window->pos();
+    const QSize size = m_window->size();
+    mouse(QEvent::MouseButtonPress, QPoint(300, 14), Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(330, 44), Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(360, 64), Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(360, 64), Qt::LeftButton, Qt::NoButton);
+    QTest::qWait(20);
+    QCOMPARE(m_window->pos(), origin);
+    QCOMPARE(m_window->size(), size);
+
+    // The title bar below the band still drags.
+    mouse(QEvent::MouseButtonPress, QPoint(300, 30), Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(310, 40), Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(310, 40), Qt::LeftButton, Qt::NoButton);
+    QTRY_COMPARE(m_window->pos(), origin + QPoint(10, 10));
+}
+
+void TestTitleBar::windowManagerMaximiseSwitchesTheLayout()
+{
+    auto *button = m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
+    m_window->setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(true));
+    m_window->setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
+    QCOMPARE(button->property("maximizeProperty"), QVariant(false));
+}
+
+QTEST_MAIN(TestTitleBar)
+#include "tst_titlebar.moc"
