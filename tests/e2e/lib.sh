@@ -22,6 +22,12 @@ start_program() {
     done
     [[ -n $WINDOW ]] || fail "the main window did not show"
     xdotool windowactivate --sync "$WINDOW"
+    wait_until has_focus "$WINDOW"
+}
+
+# has_focus WINDOW: true while the window holds the keyboard focus.
+has_focus() {
+    [[ $(xdotool getwindowfocus) == "$1" ]]
 }
 
 # window_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window on screen.
@@ -46,11 +52,16 @@ expect_exit_code() {
     [[ $status == "$1" ]] || fail "exit code $status, expected $1"
 }
 
-# copy_focused_field: selects all in the focused field, copies it, prints the clipboard.
+# copy_focused_field: selects all in the focused field, copies it, prints the
+# clipboard once it holds something.
 copy_focused_field() {
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
-    xclip -selection clipboard -o
+    local text=
+    for _ in $(seq 50); do
+        text=$(xclip -selection clipboard -o 2>/dev/null) && [[ -n $text ]] && break
+        sleep 0.1
+    done
+    printf '%s\n' "$text"
 }
 
 # wait_until COMMAND [ARG...]: runs the command every 0.1 s until it

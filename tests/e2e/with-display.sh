@@ -19,10 +19,7 @@ xvfb_pid=$!
 read -r -t 30 number <"$workdir/display"
 export DISPLAY=":$number"
 
-# An empty but valid configuration: no key or mouse bindings of the window
-# manager's own; an empty file would put an error dialog over the screen.
-echo '<openbox_config xmlns="http://openbox.org/3.4/rc"/>' >"$workdir/rc.xml"
-openbox --sm-disable --config-file "$workdir/rc.xml" >"$workdir/openbox.log" 2>&1 &
+openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
