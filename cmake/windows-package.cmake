@@ -11,12 +11,14 @@ install(FILES
     $<TARGET_FILE:Qt5::Widgets>
     DESTINATION .)
 install(FILES $<TARGET_FILE:Qt5::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt5::QWindowsVistaStylePlugin> DESTINATION styles)
+# Qt before 5.10 builds the Windows styles into QtWidgets.
+if(TARGET Qt5::QWindowsVistaStylePlugin)
+    install(FILES $<TARGET_FILE:Qt5::QWindowsVistaStylePlugin> DESTINATION styles)
+endif()
 
 if(MINGW)
     # The runtime the program was linked against, asked of the compiler
-    # itself; shipped stripped (libstdc++ shrinks from
-    # 23 MB to 2 MB).
+    # itself; shipped stripped (libstdc++ shrinks from 23 MB to 2 MB).
     set(runtime_folder ${CMAKE_BINARY_DIR}/mingw-runtime)
     file(MAKE_DIRECTORY ${runtime_folder})
     foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
