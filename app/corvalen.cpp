@@ -2,6 +2,7 @@
 
 #include "coordinates.h"
 #include "framegeometry.h"
+#include "qaboutdlg.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QMouseEvent>
@@ -43,6 +44,13 @@ Corvalen::Corvalen(QWidget *parent)
     ui.frameTitle->installEventFilter(this);
     setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
 
+    // A fresh About card per click, over the dimmed window content; leaving
+    // the handler destroys it together with its overlay.
+    connect(ui.toolButtonVersion, &QToolButton::clicked, this, [this] {
+        QAboutDlg about(this);
+        about.enableLightBox(ui.centralWidget);
+        about.exec();
+    });
     ui.toolButton_max->hide();
     ui.lineEditPoint1->setFocus(Qt::OtherFocusReason);
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes the README's picture of the main window: starts the program in a
-# virtual X server with openbox and a compositing manager (without one the
-# translucent shadow margin shows black), waits for the focused first field
-# and saves the window with its shadow margin.
+# Takes the README's pictures: starts the program in a virtual X server with
+# openbox and a compositing manager (without one the translucent shadow
+# margins show black), waits for the focused first field and saves the window
+# with its shadow margin; then opens the About card and saves it over the
+# dimmed window as about.png next to the first picture.
 #   tools/screenshot.sh [EXECUTABLE] [OUTPUT]
 # Defaults: build/app/corvalen and docs/main-window.png.
 set -euo pipefail
@@ -27,5 +28,15 @@ read -r x y width height < <(window_geometry "$WINDOW")
 sleep 1
 mkdir -p "$(dirname "$output")"
 import -window root -crop "${width}x${height}+${x}+${y}" +repage -strip "$output"
-kill "$PROGRAM_PID"
 echo "wrote $output"
+
+card=$(open_about "$WINDOW")
+read -r card_x card_y card_width card_height < <(window_geometry "$card")
+sleep 1
+# The card reaches above the window: take both.
+top=$((card_y < y ? card_y : y))
+bottom=$((card_y + card_height > y + height ? card_y + card_height : y + height))
+about=$(dirname "$output")/about.png
+import -window root -crop "${width}x$((bottom - top))+${x}+${top}" +repage -strip "$about"
+kill "$PROGRAM_PID"
+echo "wrote $about"

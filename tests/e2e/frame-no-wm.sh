@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 openbox --exit
-no_wm() { ! pgrep -u "$(id -u)" -x openbox >/dev/null && ! xprop -root _NET_SUPPORTED | grep -q ATOM; }
+no_wm() { ! kill -0 "$WINDOW_MANAGER_PID" 2>/dev/null && ! xprop -root _NET_SUPPORTED | grep -q ATOM; }
 wait_until no_wm
 
 "$1" &

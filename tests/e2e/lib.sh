@@ -90,3 +90,19 @@ central_inset() {
     import -window root -crop "40x1+$x+$((y + h / 2))" -depth 8 txt:- \
         | awk 'NR > 1 && $3 != "#000000" { sub(/,.*/, "", $1); print $1; exit }'
 }
+
+# pixel_at IMAGE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
+pixel_at() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
+}
+
+# open_about WINDOW: clicks the version button in the title bar of the main
+# window WINDOW and prints the About card's window id once it is shown. The
+# button is the first of the title bar's 24 px buttons: right margin 11, then
+# close, minimise and version, 8 px apart.
+open_about() {
+    local x y w h
+    read -r x y w h < <(window_geometry "$1")
+    xdotool mousemove $((x + w - 12 - 11 - 24 - 8 - 24 - 8 - 12)) $((y + 12 + 24)) click 1
+    xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$'
+}

@@ -21,6 +21,7 @@ export DISPLAY=":$number"
 
 openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
+export WINDOW_MANAGER_PID=$wm_pid
 for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1

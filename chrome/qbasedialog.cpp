@@ -1,0 +1,127 @@
+#include "qbasedialog.h"
+
+#include "qlightboxwidget.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+// The shadow band; also the thicknesses of the shadow pieces.
+constexpr int kLeft = 10;
+constexpr int kTop = 5;
+constexpr int kRight = 10;
+constexpr int kBottom = 15;
+
+} // namespace
+
+QBaseDialog::QBaseDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_titleBarDrag(this)
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    setContentsMargins(kLeft, kTop, kRight, kBottom);
+}
+
+QBaseDialog::~QBaseDialog()
+{
+    disconnect(m_closeConnection);
+    // Gone already if the dimmed widget, its Qt parent, was destroyed first.
+    delete m_lightBox.data();
+}
+
+void QBaseDialog::enableLightBox(QWidget *target)
+{
+    if (target) {
+        m_lightBoxTarget = target;
+    } else {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (qobject_cast<QMainWindow *>(window)) {
+                m_lightBoxTarget = window;
+                break;
+            }
+        }
+    }
+    if (!m_lightBoxTarget)
+        return;
+
+    QLightBoxWidget *previous = m_lightBox.data();
+    m_lightBox = new QLightBoxWidget(m_lightBoxTarget, false);
+    delete previous;
+}
+
+void QBaseDialog::setTitleBar(QWidget *titleBar)
+{
+    if (m_titleBar)
+        m_titleBar->removeEventFilter(this);
+    if (m_closeConnection)
+        disconnect(m_closeConnection);
+
+    m_titleBar = titleBar;
+    if (!titleBar)
+        return;
+    titleBar->installEventFilter(this);
+
+    const QList<QWidget *> closeButtons =
+        titleBar->findChildren<QWidget *>(QStringLiteral("toolButton_close"), Qt::FindChildrenRecursively);
+    if (closeButtons.isEmpty())
+        return;
+    // Only the first match counts, even when a later one is a tool button.
+    if (auto *button = qobject_cast<QToolButton *>(closeButtons.first()))
+        m_closeConnection = connect(button, &QToolButton::clicked, this, [this] { close(); });
+}
+
+bool QBaseDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The drag takes the left press (and, where Qt moves the window, the
+    // motion after it); everything else gets the default handling.
+    if (watched == m_titleBar && m_titleBarDrag.handle(event))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void QBaseDialog::paintEvent(QPaintEvent *event)
+{
+    const int w = width();
+    const int h = height();
+    const struct {
+        const char *path;
+        QRectF target;
+    } pieces[] = {
+        {":/images/shadow/left_top.png", QRectF(0, 0, kLeft, kTop)},
+        {":/images/shadow/top.png", QRectF(kLeft, 0, w - kLeft - kRight, kTop)},
+        {":/images/shadow/right_top.png", QRectF(w - kRight, 0, kRight, kTop)},
+        {":/images/shadow/left.png", QRectF(0, kTop, kLeft, h - kTop - kBottom)},
+        {":/images/shadow/right.png", QRectF(w - kRight, kTop, kRight, h - kTop - kBottom)},
+        {":/images/shadow/left_bottom.png", QRectF(0, h - kBottom, kLeft, kBottom)},
+        {":/images/shadow/bottom.png", QRectF(kLeft, h - kBottom, w - kLeft - kRight, kBottom)},
+        {":/images/shadow/right_bottom.png", QRectF(w - kRight, h - kBottom, kRight, kBottom)},
+    };
+    {
+        QPainter painter(this);
+        // Loaded at every paint; a piece that fails to load is a null pixmap
+        // and simply not drawn.
+        for (const auto &piece : pieces)
+            painter.drawPixmap(piece.target, QPixmap(QString::fromLatin1(piece.path)), QRectF());
+    }
+    QDialog::paintEvent(event);
+}
+
+void QBaseDialog::showEvent(QShowEvent *event)
+{
+    // Shown first, so the overlay's snapshot is taken before the dialog appears.
+    if (m_lightBox)
+        m_lightBox->show();
+    QDialog::showEvent(event);
+}
+
+void QBaseDialog::hideEvent(QHideEvent *event)
+{
+    if (m_lightBox)
+        m_lightBox->hide();
+    QDialog::hideEvent(event);
+}
