@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A person runs the Windows program under Wine: types both points and reads
 # the distance, moves the window by its title bar and widens it by its right
-# grip band (both through the system's own loops), and ends the program with
-# its close button.
+# grip band (both through the system's own loops), opens the About card,
+# drags it and closes it with Escape, and ends the program with its close
+# button.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"
 
@@ -43,7 +44,34 @@ drag $((x + w - 15)) $((y + h / 2)) 80 0
 wait_until geometry_is "$x" "$y" $((w + 80)) "$h"
 w=$((w + 80))
 
+# The version button opens the About card over the window, which darkens
+# behind it; the card's title strip drags it, and Escape closes it.
+probe=("$((x + 20))" "$((y + h - 20))")
+shot=$(mktemp --suffix .png)
+import -window root "$shot"
+read -r r0 g0 b0 < <(pixel_at "$shot" "${probe[@]}")
+CARD=$(open_about "$WINDOW")
+read -r cx cy cw ch < <(window_geometry "$CARD")
+[[ "$cw $ch" == "370 230" ]] || fail "About card is ${cw}x$ch, expected 370x230"
+darker() {
+    import -window root "$shot"
+    read -r r g b < <(pixel_at "$shot" "${probe[@]}")
+    ((r < r0 && g < g0 && b < b0))
+}
+wait_until darker
+card_is() {
+    [[ $(window_geometry "$CARD") == "$*" ]]
+}
+drag $((cx + 200)) $((cy + 25)) -60 40
+wait_until card_is $((cx - 60)) $((cy + 40)) "$cw" "$ch"
+xdotool windowfocus --sync "$CARD" key Escape
+card_closed() {
+    ! xdotool search --onlyvisible --name '^QAboutDlg$' >/dev/null
+}
+wait_until card_closed
+rm -f "$shot"
+
 # The close button: 24 px, 11 px from the content's right edge, centred in the bar.
 xdotool mousemove $((x + w - 12 - 11 - 12)) $((y + 12 + 24)) click 1
 expect_exit_code 0
-echo "PASS: typed both points, read 138.65, moved and widened the window, closed it with exit code 0"
+echo "PASS: typed both points, read 138.65, moved and widened the window, dragged and closed the About card, closed the window with exit code 0"
