@@ -74,11 +74,12 @@ wait_until() {
     fail "timed out waiting for: $*"
 }
 
-# near A B: true when two pixel values differ by at most 2 (a window
-# manager's move or resize starts where the pointer's first motion ended).
+# near A B [TOLERANCE]: true when two pixel values differ by at most TOLERANCE
+# (2 unless given: a window manager's move or resize starts where the
+# pointer's first motion ended).
 near() {
-    local difference=$(($1 - $2))
-    ((difference >= -2 && difference <= 2))
+    local difference=$(($1 - $2)) tolerance=${3:-2}
+    ((difference >= -tolerance && difference <= tolerance))
 }
 
 # central_inset WINDOW: how many pixels of the window's left edge, at half its
