@@ -211,6 +211,10 @@ void TestBaseDialog::titleBarTakesOnlyTheLeftPress()
 
 void TestBaseDialog::leftDragOnTitleBarMovesTheDialog()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows moves the dialog in its own move loop, which follows the real pointer, "
+          "not these events; tests/wine/user.sh drags the About card by its title strip");
+#endif
     Dialog dialog(nullptr);
     auto *bar = new TitleBar(&dialog);
     bar->resize(300, 40);
