@@ -37,7 +37,12 @@ bool TitleBarDrag::handle(QEvent *event)
         m_pressed = true;
         m_followByHand = false;
         m_pressPosition = mouse->globalPos();
-        m_windowOrigin = m_window->pos();
+        // Where the window really is, from the pointer's own coordinates: a
+        // window manager can leave Qt with a stale position for a window it
+        // has just mapped, and a move started from that position jumps.
+        m_windowOrigin = mouse->globalPos() - mouse->windowPos().toPoint();
+        if (m_window->pos() != m_windowOrigin)
+            m_window->move(m_windowOrigin);
         return true;
     }
     case QEvent::MouseMove: {

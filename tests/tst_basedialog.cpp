@@ -69,7 +69,8 @@ QImage rendered(const QSize &size)
 void send(QWidget *widget, QEvent::Type type, Qt::MouseButton button, QPoint globalPosition = QPoint(5, 5))
 {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, QPointF(5, 5), QPointF(globalPosition), button == Qt::NoButton ? Qt::NoButton : button,
+    QMouseEvent event(type, widget->mapFromGlobal(globalPosition), widget->window()->mapFromGlobal(globalPosition),
+                      globalPosition, button == Qt::NoButton ? Qt::NoButton : button,
                       type == QEvent::MouseMove ? Qt::MouseButtons(Qt::LeftButton) : held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
@@ -210,6 +211,10 @@ void TestBaseDialog::titleBarTakesOnlyTheLeftPress()
 
 void TestBaseDialog::leftDragOnTitleBarMovesTheDialog()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows moves the dialog in its own move loop, which follows the real pointer, "
+          "not these events; tests/wine/user.sh drags the About card by its title strip");
+#endif
     Dialog dialog(nullptr);
     auto *bar = new TitleBar(&dialog);
     bar->resize(300, 40);

@@ -66,6 +66,15 @@ bool TestNativeFilter::send(QWidget *window, UINT message, WPARAM wParam, LPARAM
     return m_filter->nativeEventFilter(type, &msg, result);
 }
 
+// The margins of a maximised window: the sizing frame of a standard window
+// as the system reports it, its bottom thickness also on top.
+static QMargins frameMargins()
+{
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
+    return QMargins(-frame.left, frame.bottom, frame.right, frame.bottom);
+}
+
 QToolButton *TestNativeFilter::maximizeButton() const
 {
     return m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
@@ -74,17 +83,18 @@ QToolButton *TestNativeFilter::maximizeButton() const
 void TestNativeFilter::hitTestFindsTheGripBands_data()
 {
     QTest::addColumn<QPoint>("windowPosition");
+    // From the left and top edges; negative values from the right and bottom.
     QTest::addColumn<QPoint>("offset");
     QTest::addColumn<int>("zone");
 
     for (const QPoint position : {QPoint(100, 50), QPoint(-1500, -700)}) {
         const QByteArray at = QByteArray::number(position.x()) + "," + QByteArray::number(position.y()) + ": ";
         QTest::newRow(at + "left band") << position << QPoint(12, 80) << HTLEFT;
-        QTest::newRow(at + "right band") << position << QPoint(743 - 17, 80) << HTRIGHT;
+        QTest::newRow(at + "right band") << position << QPoint(-17, 80) << HTRIGHT;
         QTest::newRow(at + "top band") << position << QPoint(300, 16) << HTTOP;
-        QTest::newRow(at + "bottom band") << position << QPoint(300, 175 - 13) << HTBOTTOM;
-        QTest::newRow(at + "bottom-left corner") << position << QPoint(14, 175 - 15) << HTBOTTOMLEFT;
-        QTest::newRow(at + "top-right corner") << position << QPoint(743 - 15, 14) << HTTOPRIGHT;
+        QTest::newRow(at + "bottom band") << position << QPoint(300, -13) << HTBOTTOM;
+        QTest::newRow(at + "bottom-left corner") << position << QPoint(14, -15) << HTBOTTOMLEFT;
+        QTest::newRow(at + "top-right corner") << position << QPoint(-15, 14) << HTTOPRIGHT;
         QTest::newRow(at + "left band above the content") << position << QPoint(14, 3) << HTLEFT;
         QTest::newRow(at + "shadow") << position << QPoint(5, 80) << kNoZone;
         QTest::newRow(at + "title bar") << position << QPoint(300, 40) << kNoZone;
@@ -99,8 +109,13 @@ void TestNativeFilter::hitTestFindsTheGripBands()
 
     m_window->move(windowPosition);
     QTRY_COMPARE(m_window->frameGeometry().topLeft(), windowPosition);
+    // The window's whole rectangle: on Windows, with no filter installed to
+    // take it away, that includes the system's non-client frame.
+    const QRect frame = m_window->frameGeometry();
+    const QPoint point(offset.x() >= 0 ? frame.left() + offset.x() : frame.right() + 1 + offset.x(),
+                       offset.y() >= 0 ? frame.top() + offset.y() : frame.bottom() + 1 + offset.y());
     long result = -1;
-    const bool handled = send(m_window, WM_NCHITTEST, 0, lParamFromPoint(windowPosition + offset), &result);
+    const bool handled = send(m_window, WM_NCHITTEST, 0, lParamFromPoint(point), &result);
     QCOMPARE(handled, zone != kNoZone);
     QCOMPARE(result, zone != kNoZone ? long(zone) : -1L);
 }
@@ -135,7 +150,7 @@ void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled_data(
         QTest::newRow(name + "another event type") << "main" << QByteArray("xcb_generic_event_t") << message;
         QTest::newRow(name + "a longer event type") << "main" << QByteArray("windows_generic_MSG2") << message;
     }
-    QTest::newRow("other message") << "main" << windows << WM_SYSCOMMAND;
+    QTest::newRow("other message") << "main" << windows << UINT(WM_SYSCOMMAND);
 }
 
 void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled()
@@ -184,14 +199,14 @@ void TestNativeFilter::maximiseAndRestoreSwitchTheLayoutOnce()
     QTRY_VERIFY(m_window->isMaximized());
     QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
     QCOMPARE(result, -1L);
-    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(m_window->contentsMargins(), frameMargins());
     QCOMPARE(button->property("maximizeProperty"), QVariant(true));
 
     // Again while maximised: the margins are applied again, the property is not written.
     m_window->setContentsMargins(1, 1, 1, 1);
     button->setProperty("maximizeProperty", QStringLiteral("untouched"));
     QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
-    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(m_window->contentsMargins(), frameMargins());
     QCOMPARE(button->property("maximizeProperty"), QVariant(QStringLiteral("untouched")));
 
     m_window->showNormal();
@@ -236,7 +251,7 @@ void TestNativeFilter::windowWithoutMaximiseButtonStillSwitchesMargins()
     m_window->showMaximized();
     QTRY_VERIFY(m_window->isMaximized());
     send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
-    QCOMPARE(m_window->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(m_window->contentsMargins(), frameMargins());
     m_window->showNormal();
     QTRY_VERIFY(!m_window->isMaximized());
     send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
@@ -255,7 +270,7 @@ void TestNativeFilter::destroyedMaximisedWindowIsForgotten()
     QVERIFY(QTest::qWaitForWindowExposed(first));
     QTRY_VERIFY(first->isMaximized());
     send(first, WM_GETMINMAXINFO, 0, 0, &result);
-    QCOMPARE(first->contentsMargins(), QMargins(8, 8, 8, 8));
+    QCOMPARE(first->contentsMargins(), frameMargins());
     first->~Corvalen();
 
     auto *second = new (storage) Corvalen;

@@ -24,6 +24,7 @@ private slots:
     void leftDragOnTheTitleMovesTheWindow();
     void otherButtonsAndPlainClicksDoNotMove_data();
     void otherButtonsAndPlainClicksDoNotMove();
+    void dragStartsFromWhereTheWindowReallyIs();
     void doubleClickIsConsumedAndChangesNothing();
     void buttonsMinimiseMaximiseAndClose();
     void bandsShowTheirResizeCursor_data();
@@ -102,6 +103,22 @@ void TestTitleBar::leftDragOnTheTitleMovesTheWindow()
     mouseAt(QEvent::MouseMove, start + QPoint(100, 100), Qt::NoButton, Qt::NoButton);
     QTest::qWait(20);
     QCOMPARE(m_window->pos(), origin + QPoint(-40, 70));
+}
+
+// A window manager can leave Qt with a stale position for a window it has
+// just mapped; the pointer's own coordinates tell where the window is.
+void TestTitleBar::dragStartsFromWhereTheWindowReallyIs()
+{
+    const QPoint local = pointOf("label_clientName");
+    const QPoint reallyAt = m_window->pos() + QPoint(200, 100);
+    const auto send = [this, local, reallyAt](QEvent::Type type, const QPoint &moved, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local + moved, reallyAt + local + moved, button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window->windowHandle(), &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    QTRY_COMPARE(m_window->pos(), reallyAt + QPoint(30, 20));
+    send(QEvent::MouseButtonRelease, QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
 }
 
 void TestTitleBar::otherButtonsAndPlainClicksDoNotMove_data()

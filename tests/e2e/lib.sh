@@ -7,12 +7,20 @@ fail() {
     exit 1
 }
 
-# start_program EXECUTABLE: starts it, waits for its main window to show and
-# focuses it. Sets PROGRAM_PID and WINDOW.
+# start_program EXECUTABLE [ARG...]: starts it (or a launcher that runs it),
+# waits for its main window to show and focuses it. Sets PROGRAM_PID and WINDOW.
 start_program() {
-    "$1" &
+    "$@" &
     PROGRAM_PID=$!
-    WINDOW=$(xdotool search --sync --onlyvisible --limit 1 --name '^Corvalen$')
+    WINDOW=
+    for _ in $(seq 300); do
+        # A search that meets a window being destroyed (Wine makes and drops
+        # some while starting) fails as a whole; it is simply asked again.
+        WINDOW=$(xdotool search --onlyvisible --limit 1 --name '^Corvalen$' 2>/dev/null) && break
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its window showed"
+        sleep 0.1
+    done
+    [[ -n $WINDOW ]] || fail "the main window did not show"
     xdotool windowactivate --sync "$WINDOW"
     wait_until has_focus "$WINDOW"
 }
@@ -66,11 +74,12 @@ wait_until() {
     fail "timed out waiting for: $*"
 }
 
-# near A B: true when two pixel values differ by at most 2 (a window
-# manager's move or resize starts where the pointer's first motion ended).
+# near A B [TOLERANCE]: true when two pixel values differ by at most TOLERANCE
+# (2 unless given: a window manager's move or resize starts where the
+# pointer's first motion ended).
 near() {
-    local difference=$(($1 - $2))
-    ((difference >= -2 && difference <= 2))
+    local difference=$(($1 - $2)) tolerance=${3:-2}
+    ((difference >= -tolerance && difference <= tolerance))
 }
 
 # central_inset WINDOW: how many pixels of the window's left edge, at half its
