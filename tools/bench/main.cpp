@@ -5,12 +5,11 @@
 // - start-up, from launching a process to its first painted frame, of the
 //   main window against a bare main window with the same style sheet.
 // Run it under the platform to judge (an X server, or offscreen).
+#include "applicationshell.h"
 #include "corvalen.h"
-#include "stylesheet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
@@ -75,8 +74,7 @@ protected:
 int runUntilFirstFrame(int argc, char *argv[], bool bare)
 {
     QApplication application(argc, argv);
-    QFile styleSheetFile(QStringLiteral(":/stylesheet.css"));
-    applyStyleSheet(application, styleSheetFile);
+    ApplicationShell shell(application);
     QWidget *window = bare ? new QMainWindow : new Corvalen;
     FirstPaint firstPaint;
     window->installEventFilter(&firstPaint);
@@ -116,8 +114,7 @@ int main(int argc, char *argv[])
         return runUntilFirstFrame(argc, argv, qstrcmp(argv[2], "bare") == 0);
 
     QApplication application(argc, argv);
-    QFile styleSheetFile(QStringLiteral(":/stylesheet.css"));
-    applyStyleSheet(application, styleSheetFile);
+    ApplicationShell shell(application);
 
     Corvalen window;
     window.show();

@@ -5,16 +5,11 @@
 //
 //   corvalen_soak [CYCLES]      1000 cycles unless given
 //
-// Start-up is the program's own: the native frame filter (never deleted), the
+// Start-up is the program's own (ApplicationShell): the native frame filter, the
 // compiled-in style sheet, one main window.
 
+#include "applicationshell.h"
 #include "corvalen.h"
-#include "qwinnativeeventfilter.h"
-#include "stylesheet.h"
-
-#ifndef Q_OS_WIN
-#include "qwindowframebridge.h"
-#endif
 
 #include <QApplication>
 #include <QDialog>
@@ -79,14 +74,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const int cycles = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
 
-    auto *frameFilter = new QWinNativeEventFilter;
-    application.installNativeEventFilter(frameFilter);
-#ifndef Q_OS_WIN
-    QWindowFrameBridge frameBridge(frameFilter);
-    application.installEventFilter(&frameBridge);
-#endif
-    QFile styleSheetFile(QStringLiteral(":/stylesheet.css"));
-    applyStyleSheet(application, styleSheetFile);
+    ApplicationShell shell(application);
 
     Corvalen window;
     window.show();
