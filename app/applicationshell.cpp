@@ -4,7 +4,7 @@
 #include "stylesheet.h"
 
 #ifndef Q_OS_WIN
-#include "qwindowframebridge.h"
+#include "windowframebridge.h"
 #endif
 
 #include <QApplication>
@@ -16,7 +16,7 @@ ApplicationShell::ApplicationShell(QApplication &application)
     auto *frameFilter = new QWinNativeEventFilter;
     application.installNativeEventFilter(frameFilter);
 #ifndef Q_OS_WIN
-    m_frameBridge = std::make_unique<QWindowFrameBridge>(frameFilter);
+    m_frameBridge = std::make_unique<WindowFrameBridge>();
     application.installEventFilter(m_frameBridge.get());
 #endif
     applyStyleSheet(application, m_styleSheetFile);

@@ -5,11 +5,11 @@
 #include <memory>
 
 class QApplication;
-class QWindowFrameBridge;
+class WindowFrameBridge;
 
 // What start-up sets up around the main window, in this order: the native
 // frame filter, kept for the life of the process; where the window system
-// sends no Windows messages, the bridge that puts the filter's questions from
+// sends no Windows messages, the bridge that gives the frame from
 // Qt's own events; then the compiled-in style sheet. Declare it before the
 // main window, so that the window is destroyed first.
 class ApplicationShell
@@ -20,7 +20,7 @@ public:
 
 private:
 #ifndef Q_OS_WIN
-    std::unique_ptr<QWindowFrameBridge> m_frameBridge;
+    std::unique_ptr<WindowFrameBridge> m_frameBridge;
 #endif
     QFile m_styleSheetFile;
 };

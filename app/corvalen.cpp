@@ -1,18 +1,17 @@
 #include "corvalen.h"
 
 #include "coordinates.h"
-#include "framegeometry.h"
 #include "qaboutdlg.h"
+#include "windowframe.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegExpValidator>
 
 namespace {
 
-// Caption, sizing border, minimise and maximise boxes, no system menu: the
-// system runs its own move, size and maximise for a window Qt draws entirely.
-constexpr DWORD kFramelessWindowStyle = 0x82C70000;
+// How far the content's shadow spreads.
+constexpr qreal kShadowBlurRadius = 12.0;
 
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
 constexpr auto kKeepEmptyParts = Qt::KeepEmptyParts;
@@ -25,24 +24,18 @@ constexpr auto kKeepEmptyParts = QString::KeepEmptyParts;
 Corvalen::Corvalen(QWidget *parent)
     : QMainWindow(parent)
     , m_titleBarDrag(this)
+    , m_shadow(kShadowBlurRadius)
 {
     ui.setupUi(this);
 
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground, true);
-    SetWindowLongW(nativeHandle(this), GWL_STYLE, static_cast<LONG>(kFramelessWindowStyle));
+    WindowFrame::makeFrameless(this);
 
-    // Only the central widget is opaque; the shadow lives in the margin around it.
+    // Only the central widget is opaque; the window paints its shadow in the
+    // margin around it.
     ui.centralWidget->setAutoFillBackground(true);
     ui.centralWidget->setBackgroundRole(QPalette::Window);
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setOffset(0, 0);
-    shadow->setColor(Qt::black);
-    shadow->setBlurRadius(12.0);
-    ui.centralWidget->setGraphicsEffect(shadow);
 
     ui.frameTitle->installEventFilter(this);
-    setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
 
     // A fresh About card per click, over the dimmed window content; leaving
     // the handler destroys it together with its overlay.
@@ -73,6 +66,17 @@ bool Corvalen::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         return true;
     return m_titleBarDrag.handle(event);
+}
+
+void Corvalen::paintEvent(QPaintEvent *)
+{
+    // Without margins (maximised, or no compositor) there is no room for it.
+    const QMargins margins = contentsMargins();
+    if (margins.isNull())
+        return;
+    QPainter painter(this);
+    const int reach = qMax(qMax(margins.left(), margins.right()), qMax(margins.top(), margins.bottom()));
+    m_shadow.paint(painter, ui.centralWidget->geometry(), reach, devicePixelRatioF());
 }
 
 void Corvalen::on_toolButton_min_clicked()

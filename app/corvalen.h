@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contentshadow.h"
 #include "titlebardrag.h"
 #include "ui_corvalen.h"
 
@@ -20,6 +21,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void on_toolButton_min_clicked();
@@ -35,4 +37,5 @@ private:
     QStringList m_listPoint1;
     QStringList m_listPoint2;
     TitleBarDrag m_titleBarDrag;
+    ContentShadow m_shadow;
 };

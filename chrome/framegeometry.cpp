@@ -1,42 +1,87 @@
 #include "framegeometry.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-bool inBand(int coordinate, int from)
+bool inBand(int coordinate, int from, int grip)
 {
-    return coordinate >= from && coordinate < from + kGripWidth;
+    return coordinate >= from && coordinate < from + grip;
+}
+
+// Shifts a span [start, start + length) by the least amount that puts it
+// inside [from, from + room); a span longer than the room keeps its start at from.
+int keptInside(int start, int length, int from, int room)
+{
+    return qMax(from, qMin(start, from + room - length));
 }
 
 } // namespace
 
+Qt::Edges gripEdges(const QRect &window, const QPoint &point, int margin, int grip)
+{
+    const int right = window.x() + window.width();
+    const int bottom = window.y() + window.height();
+    Qt::Edges edges;
+    if (inBand(point.x(), window.x() + margin, grip))
+        edges |= Qt::LeftEdge;
+    else if (inBand(point.x(), right - margin - grip, grip))
+        edges |= Qt::RightEdge;
+    if (inBand(point.y(), bottom - margin - grip, grip))
+        edges |= Qt::BottomEdge;
+    else if (inBand(point.y(), window.y() + margin, grip))
+        edges |= Qt::TopEdge;
+    return edges;
+}
+
 int frameZone(const RECT &window, const QPoint &point)
 {
-    const int inset = kShadowMargin + kGripWidth;
-    const bool left = inBand(point.x(), window.left + kShadowMargin);
-    const bool right = inBand(point.x(), window.right - inset);
-    const bool top = inBand(point.y(), window.top + kShadowMargin);
-    const bool bottom = inBand(point.y(), window.bottom - inset);
+    const QRect rect(window.left, window.top, window.right - window.left, window.bottom - window.top);
+    return hitTestCode(gripEdges(rect, point, kShadowMargin, kGripWidth));
+}
 
-    if (left && bottom)
+int hitTestCode(Qt::Edges edges)
+{
+    if (edges == (Qt::BottomEdge | Qt::LeftEdge))
         return HTBOTTOMLEFT;
-    if (right && bottom)
+    if (edges == (Qt::BottomEdge | Qt::RightEdge))
         return HTBOTTOMRIGHT;
-    if (left && top)
+    if (edges == (Qt::TopEdge | Qt::LeftEdge))
         return HTTOPLEFT;
-    if (right && top)
+    if (edges == (Qt::TopEdge | Qt::RightEdge))
         return HTTOPRIGHT;
-    if (left)
+    if (edges == Qt::LeftEdge)
         return HTLEFT;
-    if (right)
+    if (edges == Qt::RightEdge)
         return HTRIGHT;
-    if (bottom)
+    if (edges == Qt::BottomEdge)
         return HTBOTTOM;
-    if (top)
+    if (edges == Qt::TopEdge)
         return HTTOP;
     return kNoZone;
+}
+
+Qt::CursorShape edgesCursor(Qt::Edges edges)
+{
+    switch (hitTestCode(edges)) {
+    case HTLEFT:
+    case HTRIGHT:
+        return Qt::SizeHorCursor;
+    case HTTOP:
+    case HTBOTTOM:
+        return Qt::SizeVerCursor;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return Qt::SizeFDiagCursor;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
 }
 
 QMargins maximizedMargins(const RECT &frame)
@@ -57,46 +102,32 @@ LPARAM lParamFromPoint(const QPoint &point)
     return static_cast<LPARAM>(static_cast<std::uint32_t>(x) | static_cast<std::uint32_t>(y) << 16);
 }
 
-Qt::Edges zoneEdges(int zone)
+QRect resizedByEdges(const QRect &geometry, Qt::Edges edges, const QPoint &delta, const QSize &minimum,
+                     const QSize &maximum)
 {
-    switch (zone) {
-    case HTLEFT:
-        return Qt::LeftEdge;
-    case HTRIGHT:
-        return Qt::RightEdge;
-    case HTTOP:
-        return Qt::TopEdge;
-    case HTBOTTOM:
-        return Qt::BottomEdge;
-    case HTTOPLEFT:
-        return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT:
-        return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT:
-        return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT:
-        return Qt::BottomEdge | Qt::RightEdge;
-    default:
-        return {};
-    }
+    int left = geometry.left();
+    int top = geometry.top();
+    int right = geometry.left() + geometry.width();
+    int bottom = geometry.top() + geometry.height();
+    if (edges & Qt::LeftEdge)
+        left = qBound(right - maximum.width(), left + delta.x(), right - minimum.width());
+    if (edges & Qt::RightEdge)
+        right = qBound(left + minimum.width(), right + delta.x(), left + maximum.width());
+    if (edges & Qt::TopEdge)
+        top = qBound(bottom - maximum.height(), top + delta.y(), bottom - minimum.height());
+    if (edges & Qt::BottomEdge)
+        bottom = qBound(top + minimum.height(), bottom + delta.y(), top + maximum.height());
+    return QRect(left, top, right - left, bottom - top);
 }
 
-Qt::CursorShape zoneCursor(int zone)
+QPoint centredCardPosition(const QRect &parentContent, const QSize &cardSize, const QMargins &cardMargins,
+                           const QRect &available)
 {
-    switch (zone) {
-    case HTLEFT:
-    case HTRIGHT:
-        return Qt::SizeHorCursor;
-    case HTTOP:
-    case HTBOTTOM:
-        return Qt::SizeVerCursor;
-    case HTTOPLEFT:
-    case HTBOTTOMRIGHT:
-        return Qt::SizeFDiagCursor;
-    case HTTOPRIGHT:
-    case HTBOTTOMLEFT:
-        return Qt::SizeBDiagCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
+    const QSize visible(cardSize.width() - cardMargins.left() - cardMargins.right(),
+                        cardSize.height() - cardMargins.top() - cardMargins.bottom());
+    int x = parentContent.x() + (parentContent.width() - visible.width()) / 2;
+    int y = parentContent.y() + (parentContent.height() - visible.height()) / 2;
+    x = keptInside(x, visible.width(), available.x(), available.width());
+    y = keptInside(y, visible.height(), available.y(), available.height());
+    return QPoint(x - cardMargins.left(), y - cardMargins.top());
 }

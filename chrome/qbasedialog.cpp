@@ -1,10 +1,14 @@
 #include "qbasedialog.h"
 
+#include "framegeometry.h"
 #include "qlightboxwidget.h"
+#include "windowframe.h"
 
 #include <QApplication>
+#include <QDesktopWidget>
 #include <QMainWindow>
 #include <QPainter>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -15,6 +19,17 @@ constexpr int kTop = 5;
 constexpr int kRight = 10;
 constexpr int kBottom = 15;
 
+// The screen area available to windows around a point.
+QRect availableGeometryAt(const QPoint &point)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(5, 10, 0)
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+#else
+    return QApplication::desktop()->availableGeometry(point);
+#endif
+}
+
 } // namespace
 
 QBaseDialog::QBaseDialog(QWidget *parent)
@@ -23,7 +38,7 @@ QBaseDialog::QBaseDialog(QWidget *parent)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground, true);
-    setContentsMargins(kLeft, kTop, kRight, kBottom);
+    WindowFrame::setShadowMargins(this, QMargins(kLeft, kTop, kRight, kBottom));
 }
 
 QBaseDialog::~QBaseDialog()
@@ -86,6 +101,13 @@ bool QBaseDialog::eventFilter(QObject *watched, QEvent *event)
 
 void QBaseDialog::paintEvent(QPaintEvent *event)
 {
+    if (contentsMargins().isNull()) {
+        // No shadow band: an opaque background, so that no pixel is left
+        // transparent where nothing blends it with the desktop.
+        QPainter(this).fillRect(rect(), palette().window());
+        QDialog::paintEvent(event);
+        return;
+    }
     const int w = width();
     const int h = height();
     const struct {
@@ -113,6 +135,13 @@ void QBaseDialog::paintEvent(QPaintEvent *event)
 
 void QBaseDialog::showEvent(QShowEvent *event)
 {
+    // Qt's own placement allows for a window frame that a frameless parent
+    // lacks; the card's visible part goes over the middle of the parent's.
+    QWidget *parent = parentWidget() ? parentWidget()->window() : nullptr;
+    if (parent && !testAttribute(Qt::WA_Moved)) {
+        const QRect content = parent->contentsRect().translated(parent->geometry().topLeft());
+        move(centredCardPosition(content, size(), contentsMargins(), availableGeometryAt(content.center())));
+    }
     // Shown first, so the overlay's snapshot is taken before the dialog appears.
     if (m_lightBox)
         m_lightBox->show();

@@ -1,11 +1,10 @@
 #include "qwinnativeeventfilter.h"
 
 #include "framegeometry.h"
+#include "nativehandle.h"
+#include "windowframe.h"
 
 #include <QMainWindow>
-#include <QStyle>
-#include <QToolButton>
-#include <QVariant>
 
 QWinNativeEventFilter::QWinNativeEventFilter() = default;
 
@@ -46,7 +45,6 @@ bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void 
 // system itself switches the layout like one done through the button.
 void QWinNativeEventFilter::updateMaximizedLayout(QWidget *window, HWND handle)
 {
-    bool maximized = false;
     if (IsZoomed(handle)) {
         RECT frame = {0, 0, 0, 0};
         AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
@@ -56,19 +54,12 @@ void QWinNativeEventFilter::updateMaximizedLayout(QWidget *window, HWND handle)
         m_maximizedWindows.insert(window);
         QObject::connect(window, &QObject::destroyed, &m_windowWatch,
                          [this, window] { m_maximizedWindows.remove(window); });
-        maximized = true;
+        WindowFrame::showMaximizedState(window, true);
     } else {
         if (!m_maximizedWindows.remove(window))
             return;
         QObject::disconnect(window, nullptr, &m_windowWatch, nullptr);
         window->setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
+        WindowFrame::showMaximizedState(window, false);
     }
-
-    auto *button = window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
-    if (!button)
-        return;
-    // The style sheet draws the restore picture from this property.
-    button->setProperty("maximizeProperty", maximized);
-    button->style()->unpolish(button);
-    button->style()->polish(button);
 }

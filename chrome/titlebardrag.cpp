@@ -1,6 +1,6 @@
 #include "titlebardrag.h"
 
-#include "win32api.h"
+#include "nativehandle.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -53,6 +53,9 @@ bool TitleBarDrag::handle(QEvent *event)
             m_pressed = false;
             return false;
         }
+        // The window follows this motion by hand first: a window manager's
+        // move starts from where the pointer is now, so none of it is lost.
+        m_window->move(m_windowOrigin + mouse->globalPos() - m_pressPosition);
         if (!m_followByHand) {
             if (startSystemMove()) {
                 // The window manager owns the pointer until the button is released.
@@ -61,7 +64,6 @@ bool TitleBarDrag::handle(QEvent *event)
             }
             m_followByHand = true;
         }
-        m_window->move(m_windowOrigin + mouse->globalPos() - m_pressPosition);
         return true;
     }
     case QEvent::MouseButtonRelease:

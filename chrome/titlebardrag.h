@@ -8,12 +8,15 @@ class QWidget;
 // Moves a frameless top-level window while the left button is held on its
 // title bar. On Windows the system's own move loop does the work. Elsewhere
 // the window manager's move is asked for on the first motion after the press
-// (asking on the press itself would grab the pointer for a plain click), and
-// where no window manager offers one the window follows the pointer by hand.
-class TitleBarDrag
+// (asking on the press itself would grab the pointer for a plain click), once
+// the window has followed that motion by hand; where no window manager offers
+// a move the window goes on following the pointer by hand.
+class TitleBarDrag final
 {
 public:
     explicit TitleBarDrag(QWidget *window);
+    TitleBarDrag(const TitleBarDrag &) = delete;
+    TitleBarDrag &operator=(const TitleBarDrag &) = delete;
 
     // Feeds one event that reached the title bar. Returns true when the event
     // belongs to the drag and must not reach the title bar itself.

@@ -5,7 +5,7 @@
 // from the Qt window whose native handle the HWND is, so the chrome builds
 // and behaves the same and its message handling can be tested anywhere.
 
-#include <QWidget>
+#include <QtGlobal>
 
 #ifdef Q_OS_WIN
 
@@ -92,13 +92,3 @@ BOOL ReleaseCapture();
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif
-
-inline HWND nativeHandle(const QWidget *widget)
-{
-    return reinterpret_cast<HWND>(widget->winId());
-}
-
-inline QWidget *widgetFromHandle(HWND window)
-{
-    return QWidget::find(reinterpret_cast<WId>(window));
-}

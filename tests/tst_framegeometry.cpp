@@ -18,6 +18,10 @@ private slots:
     void pointsAreSignExtendedSixteenBitWords();
     void zonesResizeTheirOwnEdges_data();
     void zonesResizeTheirOwnEdges();
+    void bandDragsMoveOnlyTheirEdges_data();
+    void bandDragsMoveOnlyTheirEdges();
+    void cardIsCentredAndKeptOnScreen_data();
+    void cardIsCentredAndKeptOnScreen();
 };
 
 void TestFrameGeometry::zoneOfAPoint_data()
@@ -132,8 +136,56 @@ void TestFrameGeometry::zonesResizeTheirOwnEdges()
     QFETCH(int, zone);
     QFETCH(int, edges);
     QFETCH(int, cursor);
-    QCOMPARE(int(zoneEdges(zone)), edges);
-    QCOMPARE(int(zoneCursor(zone)), cursor);
+    QCOMPARE(hitTestCode(Qt::Edges(edges)), zone);
+    QCOMPARE(int(edgesCursor(Qt::Edges(edges))), cursor);
+}
+
+void TestFrameGeometry::bandDragsMoveOnlyTheirEdges_data()
+{
+    QTest::addColumn<int>("edges");
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<QRect>("geometry");
+    // From a 743 x 175 window at 100, 50; at least 200 x 100, at most 1000 x 400.
+    QTest::newRow("right grows") << int(Qt::RightEdge) << QPoint(80, 30) << QRect(100, 50, 823, 175);
+    QTest::newRow("left follows, right stays") << int(Qt::LeftEdge) << QPoint(-40, 9) << QRect(60, 50, 783, 175);
+    QTest::newRow("bottom-right both ways") << int(Qt::BottomEdge | Qt::RightEdge) << QPoint(40, 30)
+                                            << QRect(100, 50, 783, 205);
+    QTest::newRow("top-left both ways") << int(Qt::TopEdge | Qt::LeftEdge) << QPoint(-10, -20)
+                                        << QRect(90, 30, 753, 195);
+    QTest::newRow("left stops at the minimum") << int(Qt::LeftEdge) << QPoint(700, 0) << QRect(643, 50, 200, 175);
+    QTest::newRow("top stops at the maximum") << int(Qt::TopEdge) << QPoint(0, -500) << QRect(100, -175, 743, 400);
+    QTest::newRow("bottom stops at the minimum") << int(Qt::BottomEdge) << QPoint(0, -150) << QRect(100, 50, 743, 100);
+}
+
+void TestFrameGeometry::bandDragsMoveOnlyTheirEdges()
+{
+    QFETCH(int, edges);
+    QFETCH(QPoint, delta);
+    QFETCH(QRect, geometry);
+    QCOMPARE(resizedByEdges(QRect(100, 50, 743, 175), Qt::Edges(edges), delta, QSize(200, 100), QSize(1000, 400)),
+             geometry);
+}
+
+void TestFrameGeometry::cardIsCentredAndKeptOnScreen_data()
+{
+    QTest::addColumn<QRect>("parentContent");
+    QTest::addColumn<QPoint>("position");
+    // A 370 x 230 card with margins 10, 5, 10, 15 on a 1280 x 800 screen
+    // whose top 30 pixels are a panel.
+    QTest::newRow("centred") << QRect(112, 112, 719, 151) << QPoint(286, 78);
+    QTest::newRow("odd sizes round down") << QRect(100, 100, 351, 211) << QPoint(90, 95);
+    QTest::newRow("kept below the panel") << QRect(0, 0, 719, 151) << QPoint(174, 25);
+    QTest::newRow("kept left of the right edge") << QRect(1100, 400, 719, 151) << QPoint(920, 366);
+    QTest::newRow("kept right of the left edge") << QRect(-600, 300, 719, 151) << QPoint(-10, 266);
+    QTest::newRow("kept above the bottom") << QRect(300, 750, 719, 151) << QPoint(474, 585);
+}
+
+void TestFrameGeometry::cardIsCentredAndKeptOnScreen()
+{
+    QFETCH(QRect, parentContent);
+    QFETCH(QPoint, position);
+    QCOMPARE(centredCardPosition(parentContent, QSize(370, 230), QMargins(10, 5, 10, 15), QRect(0, 30, 1280, 770)),
+             position);
 }
 
 QTEST_APPLESS_MAIN(TestFrameGeometry)

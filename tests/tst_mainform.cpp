@@ -21,6 +21,8 @@ private slots:
     void widgetsHaveTheirNamesAndParents();
     void textsAreTheProgramsOwn();
     void windowIsFramelessWithAShadowBand();
+    void shadowIsTheDropShadowEffects_data();
+    void shadowIsTheDropShadowEffects();
     void titleBarKeepsItsHeightAndEdgesAtAnyWidth_data();
     void titleBarKeepsItsHeightAndEdgesAtAnyWidth();
     void focusStartsInTheFirstFieldAndTabFollowsTheForm();
@@ -109,15 +111,53 @@ void TestMainForm::windowIsFramelessWithAShadowBand()
     QVERIFY(central->autoFillBackground());
     QCOMPARE(central->backgroundRole(), QPalette::Window);
 
-    auto *shadow = qobject_cast<QGraphicsDropShadowEffect *>(central->graphicsEffect());
-    QVERIFY(shadow);
-    QCOMPARE(shadow->blurRadius(), 12.0);
-    QCOMPARE(shadow->offset(), QPointF(0, 0));
-    QCOMPARE(shadow->color(), QColor(Qt::black));
-
     QVERIFY(!child<QToolButton>("toolButton_max")->isVisible());
     for (const char *button : {"toolButtonVersion", "toolButton_min", "toolButton_close"})
         QVERIFY(child<QToolButton>(button)->isVisible());
+}
+
+void TestMainForm::shadowIsTheDropShadowEffects_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as it opens") << QSize(743, 175);
+    QTest::newRow("resized") << QSize(900, 260);
+}
+
+// The window draws its shadow itself; the band must hold the very pixels that
+// a drop shadow effect (black, blur 12, no offset) on the content gives.
+void TestMainForm::shadowIsTheDropShadowEffects()
+{
+    QFETCH(QSize, size);
+    m_window->resize(size);
+    QTRY_COMPARE(m_window->centralWidget()->size(), size - QSize(24, 24));
+
+    QWidget reference;
+    reference.resize(size);
+    QWidget content(&reference);
+    content.setGeometry(12, 12, size.width() - 24, size.height() - 24);
+    content.setAutoFillBackground(true);
+    auto *effect = new QGraphicsDropShadowEffect;
+    effect->setOffset(0, 0);
+    effect->setColor(Qt::black);
+    effect->setBlurRadius(12.0);
+    content.setGraphicsEffect(effect);
+
+    auto rendered = [size](QWidget *widget) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    const QImage drawn = rendered(m_window);
+    const QImage expected = rendered(&reference);
+    const QRect inside(12, 12, size.width() - 24, size.height() - 24);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            if (!inside.contains(x, y) && drawn.pixel(x, y) != expected.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4").arg(x).arg(y)
+                                     .arg(drawn.pixel(x, y), 8, 16).arg(expected.pixel(x, y), 8, 16)));
+        }
+    }
 }
 
 void TestMainForm::titleBarKeepsItsHeightAndEdgesAtAnyWidth_data()

@@ -1,5 +1,6 @@
 #include "corvalen.h"
 #include "framegeometry.h"
+#include "nativehandle.h"
 #include "qwinnativeeventfilter.h"
 
 #include <QApplication>

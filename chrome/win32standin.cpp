@@ -1,4 +1,4 @@
-#include "win32api.h"
+#include "nativehandle.h"
 
 #include <QWindow>
 

@@ -1,0 +1,29 @@
+#include "compositor.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+
+// The Windows desktop always composites, and other platforms give no sign.
+
+Compositor *Compositor::instance()
+{
+    static Compositor *const compositor = new Compositor;
+    return compositor;
+}
+
+Compositor::Compositor()
+    : QObject(QCoreApplication::instance())
+    , m_active(true)
+{
+}
+
+Compositor::~Compositor() = default;
+
+bool Compositor::isActive() const
+{
+    return true;
+}
+
+void Compositor::recheck()
+{
+}
