@@ -1,6 +1,10 @@
 #include "titlebardrag.h"
 
+#ifdef Q_OS_WIN
 #include "nativehandle.h"
+#else
+#include "systemdrag.h"
+#endif
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -53,9 +57,6 @@ bool TitleBarDrag::handle(QEvent *event)
             m_pressed = false;
             return false;
         }
-        // The window follows this motion by hand first: a window manager's
-        // move starts from where the pointer is now, so none of it is lost.
-        m_window->move(m_windowOrigin + mouse->globalPos() - m_pressPosition);
         if (!m_followByHand) {
             if (startSystemMove()) {
                 // The window manager owns the pointer until the button is released.
@@ -64,6 +65,7 @@ bool TitleBarDrag::handle(QEvent *event)
             }
             m_followByHand = true;
         }
+        m_window->move(m_windowOrigin + mouse->globalPos() - m_pressPosition);
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -77,7 +79,11 @@ bool TitleBarDrag::handle(QEvent *event)
 
 bool TitleBarDrag::startSystemMove()
 {
+#ifdef Q_OS_WIN
     // Give up Qt's capture so that the system can take the pointer.
     ReleaseCapture();
     return SendMessageW(nativeHandle(m_window), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0) == 0;
+#else
+    return startSystemDrag(m_window, {}, m_pressPosition);
+#endif
 }

@@ -8,9 +8,9 @@ class QWidget;
 // Moves a frameless top-level window while the left button is held on its
 // title bar. On Windows the system's own move loop does the work. Elsewhere
 // the window manager's move is asked for on the first motion after the press
-// (asking on the press itself would grab the pointer for a plain click), once
-// the window has followed that motion by hand; where no window manager offers
-// a move the window goes on following the pointer by hand.
+// (asking on the press itself would grab the pointer for a plain click),
+// anchored at the press; where no window manager offers a move the window
+// follows the pointer by hand.
 class TitleBarDrag final
 {
 public:

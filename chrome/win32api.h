@@ -59,12 +59,10 @@ constexpr UINT WM_NCCALCSIZE = 0x0083;
 constexpr UINT WM_NCHITTEST = 0x0084;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 
-constexpr WPARAM SC_MOVE = 0xF010;
 constexpr int GWL_STYLE = -16;
 constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000;
 
 constexpr int HTNOWHERE = 0;
-constexpr int HTCAPTION = 2;
 constexpr int HTLEFT = 10;
 constexpr int HTRIGHT = 11;
 constexpr int HTTOP = 12;
@@ -84,11 +82,5 @@ BOOL AdjustWindowRectEx(RECT *rect, DWORD style, BOOL menu, DWORD exStyle);
 // There are no native window styles here; the Qt window flags already make
 // the window frameless. Does nothing and returns 0.
 LONG SetWindowLongW(HWND window, int index, LONG value);
-// Ends an explicit mouse grab of a Qt widget, if there is one.
-BOOL ReleaseCapture();
-// Understands the move command (WM_SYSCOMMAND, SC_MOVE | HTCAPTION) only:
-// hands the move to the window system and returns 0, as Windows does for a
-// processed command; returns nonzero where the window system offers no move.
-LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif

@@ -1,7 +1,5 @@
 #include "nativehandle.h"
 
-#include <QWindow>
-
 BOOL GetWindowRect(HWND window, RECT *rect)
 {
     const QWidget *widget = widgetFromHandle(window);
@@ -30,26 +28,4 @@ BOOL AdjustWindowRectEx(RECT *rect, DWORD, BOOL, DWORD)
 LONG SetWindowLongW(HWND, int, LONG)
 {
     return 0;
-}
-
-BOOL ReleaseCapture()
-{
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
-    return 1;
-}
-
-LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM)
-{
-    if (message != WM_SYSCOMMAND || wParam != (SC_MOVE | HTCAPTION))
-        return 1;
-#if QT_VERSION >= QT_VERSION_CHECK(5, 15, 0)
-    const QWidget *widget = widgetFromHandle(window);
-    QWindow *handle = widget ? widget->windowHandle() : nullptr;
-    if (handle && handle->startSystemMove())
-        return 0;
-#else
-    Q_UNUSED(window)
-#endif
-    return 1;
 }

@@ -41,7 +41,7 @@ void changeMargins(QWidget *window, const QMargins &margins)
     const QMargins old = window->contentsMargins();
     if (margins == old)
         return;
-    if (window->testAttribute(Qt::WA_Moved))
+    if (window->testAttribute(Qt::WA_Moved) || window->testAttribute(Qt::WA_Mapped))
         window->setGeometry(window->geometry().marginsRemoved(old).marginsAdded(margins));
     else
         window->resize(window->size() - QSize(old.left() + old.right(), old.top() + old.bottom())

@@ -1,6 +1,7 @@
 #include "windowframebridge.h"
 
 #include "framegeometry.h"
+#include "systemdrag.h"
 #include "windowframe.h"
 
 #include <QGuiApplication>
@@ -79,19 +80,15 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
                 m_pressedEdges = {};
                 return false;
             }
-            // The first motion is applied by hand before the window manager
-            // takes over from where the pointer is now, so that none is lost.
-            resizeByHand(event->globalPos());
             if (!m_resizingByHand) {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 15, 0)
-                if (window->startSystemResize(m_pressedEdges)) {
+                if (startSystemDrag(m_pressedWidget, m_pressedEdges, m_pressPosition)) {
                     m_pressedEdges = {};
                     return true;
                 }
-#endif
-                // No window manager: the band keeps following by hand.
+                // No window manager: the band follows the pointer by hand.
                 m_resizingByHand = true;
             }
+            resizeByHand(event->globalPos());
             return true;
         }
         if (event->buttons() == Qt::NoButton) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Without a window manager the title bar still drags the window (by hand)
-# and the grip bands do nothing, harmlessly.
+# Without a window manager (and so without a compositor) the title bar and
+# the grip bands, at the window's own edge, move and resize the window by hand.
 source "$(dirname "$0")/lib.sh"
 
 openbox --exit
@@ -18,19 +18,15 @@ at() {
     [[ "$nx $ny $nw $nh" == "$*" ]]
 }
 
-xdotool mousemove $((x + 70)) $((y + 36)) mousedown 1
-xdotool mousemove $((x + 71)) $((y + 37))
-xdotool mousemove $((x + 151)) $((y + 97))
+drag_steps $((x + 70)) $((y + 24)) 81 61
 wait_until at $((x + 81)) $((y + 61)) "$w" "$h"
-xdotool mouseup 1
 x=$((x + 81)) y=$((y + 61))
 
-xdotool mousemove $((x + w - 15)) $((y + h / 2)) mousedown 1
-xdotool mousemove $((x + w + 45)) $((y + h / 2))
-xdotool mouseup 1
-sleep 0.5
-at "$x" "$y" "$w" "$h" || fail "the right band changed the window to $(window_geometry "$WINDOW")"
+# The right band: the last 5 pixels of the window.
+drag_steps $((x + w - 3)) $((y + h / 2)) 60 0
+wait_until at "$x" "$y" $((w + 60)) "$h"
+w=$((w + 60))
 
-xdotool mousemove $((x + w - 37)) $((y + 36)) click 1
+xdotool mousemove $(title_button "$WINDOW" close) click 1
 expect_exit_code 0
-echo "PASS: hand drag and inert bands without a window manager"
+echo "PASS: hand drag and hand resize without a window manager"

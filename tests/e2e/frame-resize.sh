@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A person resizes the window by its right grip band and its bottom-right
-# corner, and has the window manager maximise and restore it.
+# A person has the window manager maximise and restore the window, then
+# resizes it by its right grip band and its bottom-right corner.
 source "$(dirname "$0")/lib.sh"
 
 start_program "$1"
@@ -9,34 +9,44 @@ read -r x y w h < <(window_geometry "$WINDOW")
 sized() {
     local _ nw nh
     read -r _ _ nw nh < <(window_geometry "$WINDOW")
-    near "$nw" "$1" && near "$nh" "$2"
+    near "$nw" "$1" 1 && near "$nh" "$2" 1
 }
 
-# The right band lies 12 to 16 pixels in from the right edge.
-xdotool mousemove $((x + w - 15)) $((y + h / 2)) mousedown 1
-xdotool mousemove $((x + w - 14)) $((y + h / 2))
-xdotool mousemove $((x + w + 45)) $((y + h / 2))
-wait_until sized $((w + 60)) "$h"
-xdotool mouseup 1
+# Maximised, the window covers the whole screen: its corners and edges show
+# the window, not the desktop (or the shadow over it).
+inset_is() { [[ $(central_inset "$WINDOW") == "$1" ]]; }
+wait_until inset_is 12
+shot=$(mktemp --suffix=.png)
+trap 'rm -f "$shot"' EXIT
+import -window root "$shot"
+read -r desktop _ < <(pixel_at "$shot" 1 1)
+wmctrl -r Corvalen -b add,maximized_vert,maximized_horz
+wait_until sized 1280 800
+covered() {
+    local point r g b
+    import -window root "$shot"
+    for point in "0 0" "1279 0" "640 0" "0 400" "1279 400" "0 799" "640 799" "1279 799"; do
+        read -r r g b < <(pixel_at "$shot" $point)
+        ((r == g && g == b && r > desktop - 20 && r < desktop + 20)) && return 1
+    done
+    return 0
+}
+wait_until covered
+wmctrl -r Corvalen -b remove,maximized_vert,maximized_horz
+wait_until sized 743 175
+wait_until inset_is 12
+read -r x y w h < <(window_geometry "$WINDOW")
+
+# The right band lies 12 to 16 pixels in from the right edge; ten steps
+# widen the window by exactly the pointer's way.
+drag_steps $((x + w - 15)) $((y + h / 2)) 80 0
+wait_until sized $((w + 80)) "$h"
 read -r x y w h < <(window_geometry "$WINDOW")
 
 # The bottom-right corner grows both ways.
-xdotool mousemove $((x + w - 15)) $((y + h - 15)) mousedown 1
-xdotool mousemove $((x + w - 14)) $((y + h - 14))
-xdotool mousemove $((x + w + 25)) $((y + h + 15))
+drag_steps $((x + w - 15)) $((y + h - 15)) 40 30
 wait_until sized $((w + 40)) $((h + 30))
-xdotool mouseup 1
-
-# The shadow margin while normal, the frame thickness while maximised.
-inset_is() { [[ $(central_inset "$WINDOW") == "$1" ]]; }
-wait_until inset_is 12
-wmctrl -r Corvalen -b add,maximized_vert,maximized_horz
-wait_until sized 1280 800
-wait_until inset_is 8
-wmctrl -r Corvalen -b remove,maximized_vert,maximized_horz
-wait_until sized $((w + 40)) $((h + 30))
-wait_until inset_is 12
 
 wmctrl -c Corvalen
 expect_exit_code 0
-echo "PASS: right band and corner resize, maximised and restored margins"
+echo "PASS: maximised edge to edge and restored, exact band and corner resizes"

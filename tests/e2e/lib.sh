@@ -83,13 +83,13 @@ near() {
 }
 
 # central_inset WINDOW: how many pixels of the window's left edge, at half its
-# height, lie outside the opaque central widget (the transparent band shows
-# the black root window behind it, as there is no compositor).
+# height, lie outside the light opaque central widget (the transparent band
+# shows the dark desktop, or the shadow over the compositor's grey one).
 central_inset() {
     local x y w h
     read -r x y w h < <(window_geometry "$1")
     import -window root -crop "40x1+$x+$((y + h / 2))" -depth 8 txt:- \
-        | awk 'NR > 1 && $3 != "#000000" { sub(/,.*/, "", $1); print $1; exit }'
+        | awk -F'[(),]+' 'NR > 1 && $4 > 200 { print NR - 2; exit }'
 }
 
 # pixel_at IMAGE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
@@ -97,13 +97,68 @@ pixel_at() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
 }
 
-# open_about WINDOW: clicks the version button in the title bar of the main
-# window WINDOW and prints the About card's window id once it is shown. The
-# button is the first of the title bar's 24 px buttons: right margin 11, then
-# close, minimise and version, 8 px apart.
-open_about() {
-    local x y w h
+# compositing: true while a compositing manager runs on the display.
+compositing() {
+    xwininfo -root -children | grep -q '"xcompmgr"'
+}
+
+# start_compositor / stop_compositor: a compositing manager comes and goes.
+start_compositor() {
+    xcompmgr &
+    COMPOSITOR_PID=$!
+    wait_until compositing
+}
+stop_compositor() {
+    kill "$COMPOSITOR_PID"
+    wait "$COMPOSITOR_PID" 2>/dev/null || true
+    wait_until eval '! compositing'
+}
+
+# shadow_margin: the width of the main window's shadow margin, 12 where
+# translucent pixels blend with the desktop and 0 where they would show
+# black. SHADOW_MARGIN overrides it (Windows programs always keep it).
+shadow_margin() {
+    if [[ -n ${SHADOW_MARGIN:-} ]]; then
+        echo "$SHADOW_MARGIN"
+    elif compositing; then
+        echo 12
+    else
+        echo 0
+    fi
+}
+
+# title_button WINDOW close|minimise|version: prints the screen point at the
+# middle of a title-bar button of the main window WINDOW. The buttons are
+# 24 px, centred in the 48 px bar: right margin 11, then close, minimise and
+# version, 8 px apart.
+title_button() {
+    local x y w h margin index
     read -r x y w h < <(window_geometry "$1")
-    xdotool mousemove $((x + w - 12 - 11 - 24 - 8 - 24 - 8 - 12)) $((y + 12 + 24)) click 1
+    margin=$(shadow_margin)
+    case $2 in
+    close) index=0 ;;
+    minimise) index=1 ;;
+    version) index=2 ;;
+    *) fail "no title-bar button $2" ;;
+    esac
+    echo $((x + w - margin - 11 - 12 - index * 32)) $((y + margin + 24))
+}
+
+# open_about WINDOW: clicks the version button of the main window WINDOW and
+# prints the About card's window id once it is shown.
+open_about() {
+    xdotool mousemove $(title_button "$1" version) click 1
     xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$'
+}
+
+# drag_steps X Y DX DY: presses the left button at X,Y, moves by DX,DY in
+# ten equal steps, as a hand does, and releases.
+drag_steps() {
+    local step
+    xdotool mousemove "$1" "$2" mousedown 1
+    for step in $(seq 10); do
+        xdotool mousemove $(($1 + $3 * step / 10)) $(($2 + $4 * step / 10))
+        sleep 0.03
+    done
+    xdotool mouseup 1
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs a command inside a fresh virtual X server with the openbox window
-# manager, then tears both down. Usage: with-display.sh COMMAND [ARG...]
+# manager, and the xcompmgr compositing manager when CORVALEN_COMPOSITOR=1,
+# then tears them down. Usage: with-display.sh COMMAND [ARG...]
 set -euo pipefail
 
 workdir=$(mktemp -d)
 cleanup() {
+    [[ -n ${compositor_pid:-} ]] && kill "$compositor_pid" 2>/dev/null || true
     [[ -n ${wm_pid:-} ]] && kill "$wm_pid" 2>/dev/null || true
     [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
@@ -26,6 +28,15 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
+
+if [[ ${CORVALEN_COMPOSITOR:-0} == 1 ]]; then
+    xcompmgr 2>"$workdir/xcompmgr.log" &
+    compositor_pid=$!
+    for _ in $(seq 100); do
+        xwininfo -root -children | grep -q '"xcompmgr"' && break
+        sleep 0.1
+    done
+fi
 
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir"

@@ -2,6 +2,9 @@
 # Sourced after tests/e2e/lib.sh; DISPLAY comes from with-display.sh and
 # Wine's environment (WINEPREFIX, WINEPATH, QT_PLUGIN_PATH) from CTest.
 
+# The Windows desktop always composites: the program keeps its shadow margin.
+export SHADOW_MARGIN=12
+
 wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../cmake" && pwd)/wine-run
 
 # Wine keeps its server and desktop process alive for a while after the

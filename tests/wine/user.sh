@@ -71,7 +71,6 @@ card_closed() {
 wait_until card_closed
 rm -f "$shot"
 
-# The close button: 24 px, 11 px from the content's right edge, centred in the bar.
-xdotool mousemove $((x + w - 12 - 11 - 12)) $((y + 12 + 24)) click 1
+xdotool mousemove $(title_button "$WINDOW" close) click 1
 expect_exit_code 0
 echo "PASS: typed both points, read 138.65, moved and widened the window, dragged and closed the About card, closed the window with exit code 0"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPoint>
+#include <Qt>
+
+class QWidget;
+
+// Hands a move (no edges) or a resize by the given edges of a top-level
+// window to the window manager, anchored at the screen point where the left
+// button went down: the window then follows the pointer exactly from the
+// press, however far it travelled before the hand-over. False where no
+// window manager offers it; the caller then follows the pointer by hand.
+bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPoint &pressPosition);
+
+// Qt's own system move or resize, for window systems that anchor it at the
+// press themselves (Wayland compositors do); false before Qt 5.15.
+bool startQtSystemDrag(QWidget *window, Qt::Edges edges);

@@ -1,0 +1,104 @@
+#include "systemdrag.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <QX11Info>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+// Qt's own system move and resize tell the window manager that the drag
+// starts where the pointer is when they are asked, which is the first motion
+// after the press; its distance would be lost. Sending the window manager
+// message ourselves lets it start at the press.
+
+namespace {
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, false, std::uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return result;
+}
+
+// Whether the running window manager announces the message on the root window.
+bool supportedByWindowManager(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t message)
+{
+    const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, false, root, supported, XCB_ATOM_ATOM, 0, 4096), nullptr);
+    bool found = false;
+    if (reply && reply->format == 32) {
+        const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+        const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < count && !found; ++i)
+            found = atoms[i] == message;
+    }
+    std::free(reply);
+    return found;
+}
+
+// The _NET_WM_MOVERESIZE direction of a move (no edges) or of a resize.
+std::uint32_t direction(Qt::Edges edges)
+{
+    const bool top = edges & Qt::TopEdge, bottom = edges & Qt::BottomEdge;
+    const bool left = edges & Qt::LeftEdge, right = edges & Qt::RightEdge;
+    if (top)
+        return left ? 0u : right ? 2u : 1u;
+    if (bottom)
+        return left ? 6u : right ? 4u : 5u;
+    if (left)
+        return 7;
+    if (right)
+        return 3;
+    return 8;
+}
+
+// A logical screen point in the device pixels that X11 counts: Qt scales a
+// screen's contents about its top-left corner, which it leaves in place.
+QPoint nativePoint(const QWidget *window, const QPoint &point)
+{
+    const QScreen *screen = window->windowHandle() ? window->windowHandle()->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen->geometry().topLeft();
+    const QPointF scaled = QPointF(point - origin) * screen->devicePixelRatio();
+    return origin + scaled.toPoint();
+}
+
+} // namespace
+
+bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPoint &pressPosition)
+{
+    if (!QX11Info::isPlatformX11())
+        return startQtSystemDrag(window, edges);
+    xcb_connection_t *connection = QX11Info::connection();
+    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
+    const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
+    if (!supportedByWindowManager(connection, root, moveResize))
+        return false;
+
+    const QPoint anchor = nativePoint(window, pressPosition);
+    xcb_client_message_event_t message;
+    std::memset(&message, 0, sizeof message);
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = moveResize;
+    message.data.data32[0] = std::uint32_t(anchor.x());
+    message.data.data32[1] = std::uint32_t(anchor.y());
+    message.data.data32[2] = direction(edges);
+    message.data.data32[3] = XCB_BUTTON_INDEX_1;
+    message.data.data32[4] = 1; // a normal application asks
+    // The window manager grabs the pointer itself; Qt's grab must go first.
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    xcb_send_event(connection, false, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+    return true;
+}
