@@ -1,5 +1,6 @@
 #include "applicationshell.h"
 
+#include "highdpi.h"
 #include "qwinnativeeventfilter.h"
 #include "stylesheet.h"
 
@@ -8,6 +9,11 @@
 #endif
 
 #include <QApplication>
+
+void ApplicationShell::prepare()
+{
+    enableHighDpiScaling();
+}
 
 ApplicationShell::ApplicationShell(QApplication &application)
     : m_styleSheetFile(QStringLiteral(":/stylesheet.css"))

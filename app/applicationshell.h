@@ -15,6 +15,10 @@ class WindowFrameBridge;
 class ApplicationShell
 {
 public:
+    // What must be set before the application object exists: scaling that
+    // follows the screen, by fractional factors too, with pixmaps drawn for it.
+    static void prepare();
+
     explicit ApplicationShell(QApplication &application);
     ~ApplicationShell();
 

@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    ApplicationShell::prepare();
     QApplication application(argc, argv);
     ApplicationShell shell(application);
 

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -37,10 +38,10 @@ Qt::Edges gripEdges(const QRect &window, const QPoint &point, int margin, int gr
     return edges;
 }
 
-int frameZone(const RECT &window, const QPoint &point)
+int frameZone(const RECT &window, const QPoint &point, qreal scale)
 {
     const QRect rect(window.left, window.top, window.right - window.left, window.bottom - window.top);
-    return hitTestCode(gripEdges(rect, point, kShadowMargin, kGripWidth));
+    return hitTestCode(gripEdges(rect, point, qRound(kShadowMargin * scale), qMax(1, qRound(kGripWidth * scale))));
 }
 
 int hitTestCode(Qt::Edges edges)
@@ -84,9 +85,10 @@ Qt::CursorShape edgesCursor(Qt::Edges edges)
     }
 }
 
-QMargins maximizedMargins(const RECT &frame)
+QMargins maximizedMargins(const RECT &frame, qreal scale)
 {
-    return QMargins(std::abs(frame.left), std::abs(frame.bottom), frame.right, frame.bottom);
+    const auto logical = [scale](int pixels) { return int(std::ceil(std::abs(pixels) / scale - 1e-9)); };
+    return QMargins(logical(frame.left), logical(frame.bottom), logical(frame.right), logical(frame.bottom));
 }
 
 QPoint pointFromLParam(LPARAM lParam)

@@ -27,8 +27,10 @@ Qt::Edges gripEdges(const QRect &window, const QPoint &point, int margin, int gr
 
 // The hit-test code (HTLEFT, HTBOTTOMRIGHT, ...) of a screen point in a window
 // rectangle (right and bottom exclusive), or kNoZone. Corners come first,
-// then the left and right edges, then bottom, then top.
-int frameZone(const RECT &window, const QPoint &point);
+// then the left and right edges, then bottom, then top. The rectangle and the
+// point are in device pixels; the margin and the band, logical pixels, are
+// scaled by the window's device pixel ratio.
+int frameZone(const RECT &window, const QPoint &point, qreal scale = 1.0);
 
 // The hit-test code of a set of grip edges, and the cursor shown over them.
 int hitTestCode(Qt::Edges edges);
@@ -36,8 +38,10 @@ Qt::CursorShape edgesCursor(Qt::Edges edges);
 
 // Contents margins of a maximised window from the frame offsets of a
 // standard window (AdjustWindowRectEx on an empty rectangle). The top margin
-// is the bottom frame thickness: the caption is not drawn.
-QMargins maximizedMargins(const RECT &frame);
+// is the bottom frame thickness: the caption is not drawn. The offsets are in
+// device pixels and the margins logical, rounded up so that no device pixel
+// of content lies in the part of the frame that is off the screen.
+QMargins maximizedMargins(const RECT &frame, qreal scale = 1.0);
 
 // The screen point of a hit-test message: two signed 16-bit coordinates, so
 // monitors left of or above the primary one give negative values.

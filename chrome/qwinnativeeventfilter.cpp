@@ -6,6 +6,35 @@
 
 #include <QMainWindow>
 
+namespace {
+
+// The frame offsets of a standard window at the window's own DPI, where the
+// system can tell them (Windows 10 1607 and later), else at the system DPI.
+RECT standardFrameOffsets(HWND window)
+{
+    RECT frame = {0, 0, 0, 0};
+#ifdef Q_OS_WIN
+    using DpiForWindow = UINT(WINAPI *)(HWND);
+    using AdjustForDpi = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    using AnyFunction = void (*)();
+    static const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    static const auto dpiForWindow =
+        reinterpret_cast<DpiForWindow>(reinterpret_cast<AnyFunction>(GetProcAddress(user32, "GetDpiForWindow")));
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(
+        reinterpret_cast<AnyFunction>(GetProcAddress(user32, "AdjustWindowRectExForDpi")));
+    if (dpiForWindow && adjustForDpi) {
+        adjustForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpiForWindow(window));
+        return frame;
+    }
+#else
+    Q_UNUSED(window)
+#endif
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
+    return frame;
+}
+
+} // namespace
+
 QWinNativeEventFilter::QWinNativeEventFilter() = default;
 
 QWinNativeEventFilter::~QWinNativeEventFilter() = default;
@@ -30,7 +59,9 @@ bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void 
     case WM_NCHITTEST: {
         RECT rect;
         GetWindowRect(msg->hwnd, &rect);
-        const int zone = frameZone(rect, pointFromLParam(msg->lParam));
+        // The rectangle and the point are device pixels; the bands scale with
+        // the window, whatever set its scale (the system DPI or Qt's own).
+        const int zone = frameZone(rect, pointFromLParam(msg->lParam), window->devicePixelRatioF());
         if (zone == kNoZone)
             return false;
         *result = zone;
@@ -46,9 +77,7 @@ bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void 
 void QWinNativeEventFilter::updateMaximizedLayout(QWidget *window, HWND handle)
 {
     if (IsZoomed(handle)) {
-        RECT frame = {0, 0, 0, 0};
-        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
-        window->setContentsMargins(maximizedMargins(frame));
+        window->setContentsMargins(maximizedMargins(standardFrameOffsets(handle), window->devicePixelRatioF()));
         if (m_maximizedWindows.contains(window))
             return;
         m_maximizedWindows.insert(window);

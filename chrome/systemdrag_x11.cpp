@@ -22,7 +22,7 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, false, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return result;
 }
@@ -62,17 +62,16 @@ std::uint32_t direction(Qt::Edges edges)
 
 // A logical screen point in the device pixels that X11 counts: Qt scales a
 // screen's contents about its top-left corner, which it leaves in place.
-QPoint nativePoint(const QWidget *window, const QPoint &point)
+QPoint nativePoint(const QWidget *window, const QPointF &point)
 {
     const QScreen *screen = window->windowHandle() ? window->windowHandle()->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen->geometry().topLeft();
-    const QPointF scaled = QPointF(point - origin) * screen->devicePixelRatio();
-    return origin + scaled.toPoint();
+    return origin + ((point - origin) * screen->devicePixelRatio()).toPoint();
 }
 
 } // namespace
 
-bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPoint &pressPosition)
+bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPointF &pressPosition)
 {
     if (!QX11Info::isPlatformX11())
         return startQtSystemDrag(window, edges);

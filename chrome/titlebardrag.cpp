@@ -41,6 +41,7 @@ bool TitleBarDrag::handle(QEvent *event)
         m_pressed = true;
         m_followByHand = false;
         m_pressPosition = mouse->globalPos();
+        m_pressScreenPosition = mouse->screenPos();
         // Where the window really is, from the pointer's own coordinates: a
         // window manager can leave Qt with a stale position for a window it
         // has just mapped, and a move started from that position jumps.
@@ -84,6 +85,6 @@ bool TitleBarDrag::startSystemMove()
     ReleaseCapture();
     return SendMessageW(nativeHandle(m_window), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0) == 0;
 #else
-    return startSystemDrag(m_window, {}, m_pressPosition);
+    return startSystemDrag(m_window, {}, m_pressScreenPosition);
 #endif
 }

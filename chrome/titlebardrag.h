@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPoint>
+#include <QPointF>
 
 class QEvent;
 class QWidget;
@@ -30,5 +30,6 @@ private:
     bool m_pressed = false;
     bool m_followByHand = false;
     QPoint m_pressPosition;
+    QPointF m_pressScreenPosition;
     QPoint m_windowOrigin;
 };

@@ -68,6 +68,7 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
         m_pressedWindow = window;
         m_pressedWidget = widget;
         m_pressPosition = event->globalPos();
+        m_pressScreenPosition = event->screenPos();
         // Where the window really is, from the pointer's own coordinates: Qt
         // may hold a stale position for a window the manager has just placed.
         m_pressGeometry = QRect(event->globalPos() - event->windowPos().toPoint(), widget->size());
@@ -81,7 +82,7 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
                 return false;
             }
             if (!m_resizingByHand) {
-                if (startSystemDrag(m_pressedWidget, m_pressedEdges, m_pressPosition)) {
+                if (startSystemDrag(m_pressedWidget, m_pressedEdges, m_pressScreenPosition)) {
                     m_pressedEdges = {};
                     return true;
                 }

@@ -42,6 +42,7 @@ private:
     QPointer<QWindow> m_pressedWindow;
     QPointer<QWidget> m_pressedWidget;
     QPoint m_pressPosition;
+    QPointF m_pressScreenPosition;
     QRect m_pressGeometry;
     bool m_resizingByHand = false;
 };

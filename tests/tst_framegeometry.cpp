@@ -16,6 +16,8 @@ private slots:
     void maximizedMarginsUseTheBottomThicknessOnTop();
     void pointsAreSignExtendedSixteenBitWords_data();
     void pointsAreSignExtendedSixteenBitWords();
+    void bandsAndMaximizedMarginsFollowTheScale_data();
+    void bandsAndMaximizedMarginsFollowTheScale();
     void zonesResizeTheirOwnEdges_data();
     void zonesResizeTheirOwnEdges();
     void bandDragsMoveOnlyTheirEdges_data();
@@ -113,6 +115,52 @@ void TestFrameGeometry::pointsAreSignExtendedSixteenBitWords()
     QCOMPARE(pointFromLParam(LPARAM(lParam)), point);
     QCOMPARE(pointFromLParam(lParamFromPoint(point)), point);
     QCOMPARE(qint64(quint32(lParamFromPoint(point))), lParam);
+}
+
+void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<int>("grip");
+    QTest::addColumn<QRect>("offsets");
+    QTest::addColumn<QMargins>("margins");
+    // Device pixels: the content starts margin pixels in, the band is grip
+    // pixels wide. Frame offsets as AdjustWindowRectExForDpi gives them.
+    QTest::newRow("100 %") << 1.0 << 12 << 5 << QRect(QPoint(-8, -31), QPoint(8, 8)) << QMargins(8, 8, 8, 8);
+    QTest::newRow("125 %") << 1.25 << 15 << 6 << QRect(QPoint(-10, -38), QPoint(10, 10)) << QMargins(8, 8, 8, 8);
+    QTest::newRow("125 % by Qt alone") << 1.25 << 15 << 6 << QRect(QPoint(-8, -31), QPoint(8, 8))
+                                       << QMargins(7, 7, 7, 7);
+    QTest::newRow("150 %") << 1.5 << 18 << 8 << QRect(QPoint(-11, -45), QPoint(11, 11)) << QMargins(8, 8, 8, 8);
+    QTest::newRow("150 % by Qt alone") << 1.5 << 18 << 8 << QRect(QPoint(-8, -31), QPoint(8, 8))
+                                       << QMargins(6, 6, 6, 6);
+    QTest::newRow("200 %") << 2.0 << 24 << 10 << QRect(QPoint(-16, -62), QPoint(16, 16)) << QMargins(8, 8, 8, 8);
+}
+
+void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale()
+{
+    QFETCH(qreal, scale);
+    QFETCH(int, margin);
+    QFETCH(int, grip);
+    QFETCH(QRect, offsets);
+    QFETCH(QMargins, margins);
+
+    const RECT window = {100, 50, 100 + 1115, 50 + 263};
+    const int middle = 50 + 263 / 2;
+    QCOMPARE(frameZone(window, QPoint(100 + margin - 1, middle), scale), kNoZone);
+    QCOMPARE(frameZone(window, QPoint(100 + margin, middle), scale), HTLEFT);
+    QCOMPARE(frameZone(window, QPoint(100 + margin + grip - 1, middle), scale), HTLEFT);
+    QCOMPARE(frameZone(window, QPoint(100 + margin + grip, middle), scale), kNoZone);
+    QCOMPARE(frameZone(window, QPoint(window.right - margin, middle), scale), kNoZone);
+    QCOMPARE(frameZone(window, QPoint(window.right - margin - 1, middle), scale), HTRIGHT);
+    QCOMPARE(frameZone(window, QPoint(window.right - margin - grip, middle), scale), HTRIGHT);
+    QCOMPARE(frameZone(window, QPoint(window.right - margin - 3, window.bottom - margin - 3), scale),
+             HTBOTTOMRIGHT);
+
+    const RECT frame = {offsets.left(), offsets.top(), offsets.right(), offsets.bottom()};
+    QCOMPARE(maximizedMargins(frame, scale), margins);
+    // No device pixel of content lies off the screen.
+    QVERIFY(qCeil(margins.left() * scale) >= -frame.left);
+    QVERIFY(qCeil(margins.top() * scale) >= frame.bottom);
 }
 
 void TestFrameGeometry::zonesResizeTheirOwnEdges_data()

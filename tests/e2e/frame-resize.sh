@@ -16,22 +16,10 @@ sized() {
 # the window, not the desktop (or the shadow over it).
 inset_is() { [[ $(central_inset "$WINDOW") == "$1" ]]; }
 wait_until inset_is 12
-shot=$(mktemp --suffix=.png)
-trap 'rm -f "$shot"' EXIT
-import -window root "$shot"
-read -r desktop _ < <(pixel_at "$shot" 1 1)
+desktop=$(import -window root -crop 1x1+1+1 -depth 8 -format '%[fx:int(255*r+.5)]' info:)
 wmctrl -r Corvalen -b add,maximized_vert,maximized_horz
 wait_until sized 1280 800
-covered() {
-    local point r g b
-    import -window root "$shot"
-    for point in "0 0" "1279 0" "640 0" "0 400" "1279 400" "0 799" "640 799" "1279 799"; do
-        read -r r g b < <(pixel_at "$shot" $point)
-        ((r == g && g == b && r > desktop - 20 && r < desktop + 20)) && return 1
-    done
-    return 0
-}
-wait_until covered
+wait_until covers_screen "$desktop"
 wmctrl -r Corvalen -b remove,maximized_vert,maximized_horz
 wait_until sized 743 175
 wait_until inset_is 12

@@ -130,7 +130,7 @@ shadow_margin() {
 # title_button WINDOW close|minimise|version: prints the screen point at the
 # middle of a title-bar button of the main window WINDOW. The buttons are
 # 24 px, centred in the 48 px bar: right margin 11, then close, minimise and
-# version, 8 px apart.
+# version, 8 px apart; all of it times QT_SCALE_FACTOR.
 title_button() {
     local x y w h margin index
     read -r x y w h < <(window_geometry "$1")
@@ -141,14 +141,43 @@ title_button() {
     version) index=2 ;;
     *) fail "no title-bar button $2" ;;
     esac
-    echo $((x + w - margin - 11 - 12 - index * 32)) $((y + margin + 24))
+    awk -v s="${QT_SCALE_FACTOR:-1}" -v right=$((x + w)) -v top="$y" -v m="$margin" -v i="$index" \
+        'BEGIN { printf "%d %d\n", right - s * (m + 11 + 12 + 32 * i), top + s * (m + 24) }'
 }
 
 # open_about WINDOW: clicks the version button of the main window WINDOW and
 # prints the About card's window id once it is shown.
 open_about() {
     xdotool mousemove $(title_button "$1" version) click 1
-    xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$'
+    timeout 10 xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$' \
+        || fail "the About card did not open"
+}
+
+# covers_screen DESKTOP: true when no pixel at the screen's corners and edge
+# middles has the grey DESKTOP level (or the faint shadow over it).
+covers_screen() {
+    local shot point r g b width height
+    shot=$(mktemp --suffix=.png)
+    import -window root "$shot"
+    read -r width height < <(identify -format '%w %h' "$shot")
+    for point in "0 0" "$((width / 2)) 0" "$((width - 1)) 0" "0 $((height / 2))" \
+                 "$((width - 1)) $((height / 2))" "0 $((height - 1))" "$((width / 2)) $((height - 1))" \
+                 "$((width - 1)) $((height - 1))"; do
+        read -r r g b < <(pixel_at "$shot" $point)
+        ((r == g && g == b && r > $1 - 20 && r < $1 + 20)) && { rm -f "$shot"; return 1; }
+    done
+    rm -f "$shot"
+}
+
+# card_centred WINDOW CARD [SCALE]: true when the About card's visible part
+# (inside its 10, 5, 10, 15 px shadow band, scaled) is centred on the main
+# window's content, within 1 px.
+card_centred() {
+    local x y w h cx cy cw ch offset
+    read -r x y w h < <(window_geometry "$1")
+    read -r cx cy cw ch < <(window_geometry "$2")
+    offset=$(awk -v s="${3:-1}" 'BEGIN { printf "%d", 5 * s + 0.5 }')
+    near $((cx + cw / 2)) $((x + w / 2)) 1 && near $((cy + ch / 2 - offset)) $((y + h / 2)) 1
 }
 
 # drag_steps X Y DX DY: presses the left button at X,Y, moves by DX,DY in

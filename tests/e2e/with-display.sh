@@ -16,7 +16,7 @@ trap cleanup EXIT
 
 # Xvfb picks a free display number itself and writes it to the pipe.
 mkfifo "$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 read -r -t 30 number <"$workdir/display"
 export DISPLAY=":$number"

@@ -71,6 +71,7 @@ void dropSizeHintNotice(QtMsgType type, const QMessageLogContext &context, const
 int main(int argc, char *argv[])
 {
     standardMessageHandler = qInstallMessageHandler(dropSizeHintNotice);
+    ApplicationShell::prepare();
     QApplication application(argc, argv);
     const int cycles = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
 

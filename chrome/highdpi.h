@@ -1,0 +1,10 @@
+#pragma once
+
+// Turns on Qt's scaling for high-density screens before the application
+// object exists, by the factor the desktop asks for: on Windows the
+// monitor's DPI, on X11 the Xft.dpi resource that desktops set (the X
+// server's own figure comes from a physical size that is often a guess, so
+// without the resource the program stays at 100 %). QT_SCALE_FACTOR applies
+// on top everywhere. Fractional factors are kept, and pixmaps come at the
+// screen's density.
+void enableHighDpiScaling();
