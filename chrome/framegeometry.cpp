@@ -1,6 +1,6 @@
 #include "framegeometry.h"
 
-#include <QtGlobal>
+#include <QtMath>
 
 #include <cmath>
 #include <cstdint>
@@ -127,8 +127,9 @@ QPoint centredCardPosition(const QRect &parentContent, const QSize &cardSize, co
 {
     const QSize visible(cardSize.width() - cardMargins.left() - cardMargins.right(),
                         cardSize.height() - cardMargins.top() - cardMargins.bottom());
-    int x = parentContent.x() + (parentContent.width() - visible.width()) / 2;
-    int y = parentContent.y() + (parentContent.height() - visible.height()) / 2;
+    // Half a pixel rounds down, as Qt rounds a scaled window's position up.
+    int x = parentContent.x() + qFloor((parentContent.width() - visible.width()) / 2.0);
+    int y = parentContent.y() + qFloor((parentContent.height() - visible.height()) / 2.0);
     x = keptInside(x, visible.width(), available.x(), available.width());
     y = keptInside(y, visible.height(), available.y(), available.height());
     return QPoint(x - cardMargins.left(), y - cardMargins.top());

@@ -220,11 +220,11 @@ void TestFrameGeometry::cardIsCentredAndKeptOnScreen_data()
     QTest::addColumn<QPoint>("position");
     // A 370 x 230 card with margins 10, 5, 10, 15 on a 1280 x 800 screen
     // whose top 30 pixels are a panel.
-    QTest::newRow("centred") << QRect(112, 112, 719, 151) << QPoint(286, 78);
+    QTest::newRow("centred") << QRect(112, 112, 719, 151) << QPoint(286, 77);
     QTest::newRow("odd sizes round down") << QRect(100, 100, 351, 211) << QPoint(90, 95);
     QTest::newRow("kept below the panel") << QRect(0, 0, 719, 151) << QPoint(174, 25);
-    QTest::newRow("kept left of the right edge") << QRect(1100, 400, 719, 151) << QPoint(920, 366);
-    QTest::newRow("kept right of the left edge") << QRect(-600, 300, 719, 151) << QPoint(-10, 266);
+    QTest::newRow("kept left of the right edge") << QRect(1100, 400, 719, 151) << QPoint(920, 365);
+    QTest::newRow("kept right of the left edge") << QRect(-600, 300, 719, 151) << QPoint(-10, 265);
     QTest::newRow("kept above the bottom") << QRect(300, 750, 719, 151) << QPoint(474, 585);
 }
 

@@ -171,13 +171,15 @@ covers_screen() {
 
 # card_centred WINDOW CARD [SCALE]: true when the About card's visible part
 # (inside its 10, 5, 10, 15 px shadow band, scaled) is centred on the main
-# window's content, within 1 px.
+# window's content, within 1 px; within one logical pixel at a fractional
+# scale, where Qt places windows on whole logical pixels.
 card_centred() {
-    local x y w h cx cy cw ch offset
+    local x y w h cx cy cw ch offset tolerance
     read -r x y w h < <(window_geometry "$1")
     read -r cx cy cw ch < <(window_geometry "$2")
-    offset=$(awk -v s="${3:-1}" 'BEGIN { printf "%d", 5 * s + 0.5 }')
-    near $((cx + cw / 2)) $((x + w / 2)) 1 && near $((cy + ch / 2 - offset)) $((y + h / 2)) 1
+    read -r offset tolerance < <(awk -v s="${3:-1}" \
+        'BEGIN { t = int(s); if (t < s) t++; printf "%d %d\n", 5 * s + 0.5, t == s ? 1 : t }')
+    near $((cx + cw / 2)) $((x + w / 2)) "$tolerance" && near $((cy + ch / 2 - offset)) $((y + h / 2)) "$tolerance"
 }
 
 # drag_steps X Y DX DY: presses the left button at X,Y, moves by DX,DY in
