@@ -2,6 +2,7 @@
 #include "framegeometry.h"
 #include "qwindowframebridge.h"
 #include "qwinnativeeventfilter.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -13,7 +14,7 @@
 // The title bar and the grip bands as the mouse reaches them, on a platform
 // without a window manager: the title bar moves the window by hand and the
 // bands show their cursors but resize nothing.
-class TestTitleBar : public QObject
+class TestTitleBar : public MainWindowTest
 {
     Q_OBJECT
 
@@ -42,22 +43,17 @@ private:
 
     QWinNativeEventFilter m_filter;
     QWindowFrameBridge m_bridge{&m_filter};
-    Corvalen *m_window = nullptr;
 };
 
 void TestTitleBar::init()
 {
     qApp->installEventFilter(&m_bridge);
-    m_window = new Corvalen;
-    m_window->move(100, 50);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow(QPoint(100, 50));
 }
 
 void TestTitleBar::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
     qApp->removeEventFilter(&m_bridge);
 }
 
@@ -74,7 +70,7 @@ void TestTitleBar::mouse(QEvent::Type type, const QPoint &local, Qt::MouseButton
 
 QPoint TestTitleBar::pointOf(const char *name) const
 {
-    const auto *widget = m_window->findChild<QWidget *>(QLatin1String(name));
+    const auto *widget = child<QWidget>(name);
     return widget->mapTo(m_window, widget->rect().center());
 }
 
