@@ -2,7 +2,7 @@
 # Sourced after tests/e2e/lib.sh; DISPLAY comes from with-display.sh and
 # Wine's environment (WINEPREFIX, WINEPATH, QT_PLUGIN_PATH) from CTest.
 
-wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../cmake" && pwd)/wine-run
+wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)/wine-run
 
 # Wine keeps its server and desktop process alive for a while after the
 # program ends; they must not outlive this test's display.

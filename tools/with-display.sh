@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside a fresh virtual X server with the openbox window
 # manager, then tears both down. Usage: with-display.sh COMMAND [ARG...]
+# Fails, with the server's or the window manager's log, when either does not
+# come up; the command would otherwise run against a display that is not there.
 set -euo pipefail
 
 workdir=$(mktemp -d)
@@ -12,20 +14,35 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# did_not_start WHAT LOG: the reason and the log on stderr, then exit.
+did_not_start() {
+    echo "with-display.sh: $1 did not come up; its log:" >&2
+    sed 's/^/    /' "$2" >&2
+    exit 1
+}
+
 # Xvfb picks a free display number itself and writes it to the pipe.
 mkfifo "$workdir/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
-read -r -t 30 number <"$workdir/display"
+number=
+read -r -t 30 number <"$workdir/display" || true
+[[ $number =~ ^[0-9]+$ ]] || did_not_start "the X server (Xvfb)" "$workdir/xvfb.log"
 export DISPLAY=":$number"
 
 openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
 export WINDOW_MANAGER_PID=$wm_pid
+wm_ready=
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        wm_ready=1
+        break
+    fi
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.1
 done
+[[ -n $wm_ready ]] || did_not_start "the window manager (openbox)" "$workdir/openbox.log"
 
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir"
