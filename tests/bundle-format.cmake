@@ -1,0 +1,17 @@
+# Fails unless every registration of the bundle that rcc wrote below DIR is
+# in format version 2, whatever the default of the rcc at hand.
+file(GLOB_RECURSE sources "${DIR}/qrc_corvalen*.cpp")
+if(NOT sources)
+    message(FATAL_ERROR "no rcc output below ${DIR}")
+endif()
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" versions REGEX "int version = ")
+    foreach(version IN LISTS versions)
+        if(NOT version MATCHES "int version = 2;")
+            message(FATAL_ERROR "${source} registers the bundle with \"${version}\"")
+        endif()
+    endforeach()
+    if(NOT versions)
+        message(FATAL_ERROR "${source} names no format version")
+    endif()
+endforeach()
