@@ -10,7 +10,6 @@
 #include <QApplication>
 
 ApplicationShell::ApplicationShell(QApplication &application)
-    : m_styleSheetFile(QStringLiteral(":/stylesheet.css"))
 {
     // Lives as long as the process; the application does not own it.
     auto *frameFilter = new QWinNativeEventFilter;
@@ -19,7 +18,8 @@ ApplicationShell::ApplicationShell(QApplication &application)
     m_frameBridge = std::make_unique<QWindowFrameBridge>(frameFilter);
     application.installEventFilter(m_frameBridge.get());
 #endif
-    applyStyleSheet(application, m_styleSheetFile);
+    m_styleSheetFile.emplace(QStringLiteral(":/stylesheet.css"));
+    applyStyleSheet(application, *m_styleSheetFile);
 }
 
 ApplicationShell::~ApplicationShell() = default;

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 class QWindowFrameBridge;
@@ -22,5 +23,6 @@ private:
 #ifndef Q_OS_WIN
     std::unique_ptr<QWindowFrameBridge> m_frameBridge;
 #endif
-    QFile m_styleSheetFile;
+    // Made only once the filter is installed.
+    std::optional<QFile> m_styleSheetFile;
 };
