@@ -16,7 +16,6 @@ void ApplicationShell::prepare()
 }
 
 ApplicationShell::ApplicationShell(QApplication &application)
-    : m_styleSheetFile(QStringLiteral(":/stylesheet.css"))
 {
     // Lives as long as the process; the application does not own it.
     auto *frameFilter = new QWinNativeEventFilter;
@@ -25,7 +24,8 @@ ApplicationShell::ApplicationShell(QApplication &application)
     m_frameBridge = std::make_unique<WindowFrameBridge>();
     application.installEventFilter(m_frameBridge.get());
 #endif
-    applyStyleSheet(application, m_styleSheetFile);
+    m_styleSheetFile.emplace(QStringLiteral(":/stylesheet.css"));
+    applyStyleSheet(application, *m_styleSheetFile);
 }
 
 ApplicationShell::~ApplicationShell() = default;

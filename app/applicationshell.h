@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 class WindowFrameBridge;
@@ -26,5 +27,6 @@ private:
 #ifndef Q_OS_WIN
     std::unique_ptr<WindowFrameBridge> m_frameBridge;
 #endif
-    QFile m_styleSheetFile;
+    // Made only once the filter is installed.
+    std::optional<QFile> m_styleSheetFile;
 };

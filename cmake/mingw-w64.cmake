@@ -1,6 +1,6 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (posix threads,
 # the flavour the Windows Qt build was made with). Pass Qt's folder as
-# CMAKE_PREFIX_PATH; test executables run under Wine through wine-run.
+# CMAKE_PREFIX_PATH; test executables run under Wine through tools/wine-run.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -17,4 +17,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)

@@ -1,24 +1,11 @@
 #include "corvalen.h"
 #include "qaboutdlg.h"
 #include "qlightboxwidget.h"
+#include "support.h"
 
 #include <QFormLayout>
 #include <QPointer>
 #include <QtTest>
-
-namespace {
-
-QList<QLightBoxWidget *> overlaysIn(QWidget *widget)
-{
-    return widget->findChildren<QLightBoxWidget *>();
-}
-
-template<typename T> T *child(QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QLatin1String(name));
-}
-
-} // namespace
 
 class TestAboutDlg : public QObject
 {

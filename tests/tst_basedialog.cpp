@@ -1,5 +1,6 @@
 #include "qbasedialog.h"
 #include "qlightboxwidget.h"
+#include "support.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -40,11 +41,6 @@ protected:
         QFrame::mouseDoubleClickEvent(event);
     }
 };
-
-QList<QLightBoxWidget *> overlaysIn(QWidget *widget)
-{
-    return widget->findChildren<QLightBoxWidget *>();
-}
 
 QList<QLightBoxWidget *> allOverlays()
 {

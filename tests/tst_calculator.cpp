@@ -1,5 +1,6 @@
 #include "corvalen.h"
 #include "coordinates.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +13,7 @@
 
 // The calculator as a user drives it: keystrokes and pastes go through the
 // validators and change handlers of a real main window.
-class TestCalculator : public QObject
+class TestCalculator : public MainWindowTest
 {
     Q_OBJECT
 
@@ -35,26 +36,21 @@ private slots:
 private:
     void typeInto(QLineEdit *edit, const QString &keys);
     QLineEdit *field(const char *name) const;
-
-    Corvalen *m_window = nullptr;
 };
 
 void TestCalculator::init()
 {
-    m_window = new Corvalen;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow();
 }
 
 void TestCalculator::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
 }
 
 QLineEdit *TestCalculator::field(const char *name) const
 {
-    auto *edit = m_window->findChild<QLineEdit *>(QLatin1String(name));
+    auto *edit = child<QLineEdit>(name);
     Q_ASSERT(edit);
     return edit;
 }

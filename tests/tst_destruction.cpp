@@ -1,6 +1,7 @@
 #include "corvalen.h"
 #include "qaboutdlg.h"
 #include "qlightboxwidget.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -10,7 +11,7 @@
 // The orders in which Qt's object tree lets the main window, the About card
 // and the card's overlay go. Each must end without a dangling pointer or a
 // second delete; the sanitizer build of this test is what catches those.
-class TestDestruction : public QObject
+class TestDestruction : public MainWindowTest
 {
     Q_OBJECT
 
@@ -24,20 +25,16 @@ private slots:
 
 private:
     QList<QLightBoxWidget *> overlays() const;
-
-    QPointer<Corvalen> m_window;
 };
 
 void TestDestruction::init()
 {
-    m_window = new Corvalen;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow();
 }
 
 void TestDestruction::cleanup()
 {
-    delete m_window.data();
+    closeMainWindow();
 }
 
 QList<QLightBoxWidget *> TestDestruction::overlays() const

@@ -1,5 +1,6 @@
 #include "corvalen.h"
 #include "stylesheet.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,7 @@
 
 // The bundle's style sheet applied the way start-up applies it: what the
 // main window looks like, and that every rule is one Qt understands.
-class TestLook : public QObject
+class TestLook : public MainWindowTest
 {
     Q_OBJECT
 
@@ -32,14 +33,6 @@ private slots:
     void titleButtonsShowTheirStripFrames_data();
     void titleButtonsShowTheirStripFrames();
     void focusedFieldAloneHasTheAccentFrame();
-
-private:
-    template<typename T> T *child(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-
-    Corvalen *m_window = nullptr;
 };
 
 namespace {
@@ -85,15 +78,12 @@ void TestLook::initTestCase()
 
 void TestLook::init()
 {
-    m_window = new Corvalen;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow();
 }
 
 void TestLook::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
 }
 
 // A mark left in front of the first selector would make the first rule, and

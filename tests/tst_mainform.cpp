@@ -1,4 +1,5 @@
 #include "corvalen.h"
+#include "support.h"
 
 #include <QBoxLayout>
 #include <QGraphicsDropShadowEffect>
@@ -10,7 +11,7 @@
 
 // The main window's form: the object names are the style sheet's selectors
 // and the filter's look-ups, so a renamed or re-parented widget is a fault.
-class TestMainForm : public QObject
+class TestMainForm : public MainWindowTest
 {
     Q_OBJECT
 
@@ -27,27 +28,16 @@ private slots:
     void titleBarKeepsItsHeightAndEdgesAtAnyWidth();
     void focusStartsInTheFirstFieldAndTabFollowsTheForm();
     void eachInputHasItsOwnValidator();
-
-private:
-    template<typename T> T *child(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-
-    Corvalen *m_window = nullptr;
 };
 
 void TestMainForm::init()
 {
-    m_window = new Corvalen;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow();
 }
 
 void TestMainForm::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
 }
 
 void TestMainForm::widgetsHaveTheirNamesAndParents_data()

@@ -2,6 +2,7 @@
 #include "framegeometry.h"
 #include "nativehandle.h"
 #include "qwinnativeeventfilter.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,7 +12,7 @@
 #include <memory>
 
 // The native frame filter driven with the messages Windows would send it.
-class TestNativeFilter : public QObject
+class TestNativeFilter : public MainWindowTest
 {
     Q_OBJECT
 
@@ -36,22 +37,17 @@ private:
     QToolButton *maximizeButton() const;
 
     std::unique_ptr<QWinNativeEventFilter> m_filter;
-    Corvalen *m_window = nullptr;
 };
 
 void TestNativeFilter::init()
 {
     m_filter.reset(new QWinNativeEventFilter);
-    m_window = new Corvalen;
-    m_window->move(100, 50);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow(QPoint(100, 50));
 }
 
 void TestNativeFilter::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
     m_filter.reset();
     qApp->setStyleSheet(QString());
 }
@@ -67,18 +63,9 @@ bool TestNativeFilter::send(QWidget *window, UINT message, WPARAM wParam, LPARAM
     return m_filter->nativeEventFilter(type, &msg, result);
 }
 
-// The margins of a maximised window: the sizing frame of a standard window
-// as the system reports it, its bottom thickness also on top.
-static QMargins frameMargins()
-{
-    RECT frame = {0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
-    return QMargins(-frame.left, frame.bottom, frame.right, frame.bottom);
-}
-
 QToolButton *TestNativeFilter::maximizeButton() const
 {
-    return m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
+    return child<QToolButton>("toolButton_max");
 }
 
 void TestNativeFilter::hitTestFindsTheGripBands_data()

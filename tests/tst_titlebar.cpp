@@ -1,5 +1,6 @@
 #include "corvalen.h"
 #include "framegeometry.h"
+#include "support.h"
 #include "windowframebridge.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 // The title bar and the grip bands as the mouse reaches them, on a platform
 // without a window manager: the title bar moves the window by hand and the
 // bands show their cursors and resize it by hand.
-class TestTitleBar : public QObject
+class TestTitleBar : public MainWindowTest
 {
     Q_OBJECT
 
@@ -40,22 +41,17 @@ private:
     QPoint pointOf(const char *name) const;
 
     WindowFrameBridge m_bridge;
-    Corvalen *m_window = nullptr;
 };
 
 void TestTitleBar::init()
 {
     qApp->installEventFilter(&m_bridge);
-    m_window = new Corvalen;
-    m_window->move(100, 50);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    openMainWindow(QPoint(100, 50));
 }
 
 void TestTitleBar::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeMainWindow();
     qApp->removeEventFilter(&m_bridge);
 }
 
@@ -72,7 +68,7 @@ void TestTitleBar::mouse(QEvent::Type type, const QPoint &local, Qt::MouseButton
 
 QPoint TestTitleBar::pointOf(const char *name) const
 {
-    const auto *widget = m_window->findChild<QWidget *>(QLatin1String(name));
+    const auto *widget = child<QWidget>(name);
     return widget->mapTo(m_window, widget->rect().center());
 }
 

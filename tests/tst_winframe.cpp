@@ -1,5 +1,6 @@
 #include "corvalen.h"
 #include "qwinnativeeventfilter.h"
+#include "support.h"
 
 #include <QDialog>
 #include <QToolButton>
@@ -10,7 +11,7 @@
 // The native frame on a real Windows window system: the style the system
 // keeps, and what the system gets back when it sends its own messages
 // through the installed filter, as the program installs it.
-class TestWinFrame : public QObject
+class TestWinFrame : public MainWindowTest
 {
     Q_OBJECT
 
@@ -30,7 +31,6 @@ private slots:
 
 private:
     QWinNativeEventFilter *m_filter = nullptr;
-    std::unique_ptr<Corvalen> m_window;
 };
 
 namespace {
@@ -52,15 +52,6 @@ RECT windowRect(HWND window)
 LRESULT hitTest(HWND window, const QPoint &point)
 {
     return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(WORD(point.x()), WORD(point.y())));
-}
-
-// The margins of a maximised window: the sizing frame of a standard window
-// as this system reports it, its bottom thickness also on top.
-QMargins frameMargins()
-{
-    RECT frame = {0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    return QMargins(-frame.left, frame.bottom, frame.right, frame.bottom);
 }
 
 // Counts the writes of one dynamic property of one object.
@@ -122,15 +113,12 @@ void TestWinFrame::cleanupTestCase()
 
 void TestWinFrame::init()
 {
-    m_window.reset(new Corvalen);
-    m_window->move(100, 80);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    openMainWindow(QPoint(100, 80));
 }
 
 void TestWinFrame::cleanup()
 {
-    m_window.reset();
+    closeMainWindow();
 }
 
 void TestWinFrame::styleReadsBackAsTheFramelessStyle()
@@ -138,7 +126,7 @@ void TestWinFrame::styleReadsBackAsTheFramelessStyle()
     // The system adds WS_CLIPSIBLINGS to every top-level window whatever it
     // is given, and showing adds WS_VISIBLE; every other bit is ours.
     const DWORD systemBits = WS_CLIPSIBLINGS | WS_VISIBLE;
-    const DWORD shown = DWORD(GetWindowLongW(handleOf(m_window.get()), GWL_STYLE));
+    const DWORD shown = DWORD(GetWindowLongW(handleOf(m_window), GWL_STYLE));
     QCOMPARE(shown & ~systemBits, kFramelessStyle);
     QVERIFY(shown & WS_VISIBLE);
 
@@ -159,7 +147,7 @@ void TestWinFrame::windowHasNoNonClientArea_data()
 void TestWinFrame::windowHasNoNonClientArea()
 {
     QFETCH(bool, validRects);
-    const HWND window = handleOf(m_window.get());
+    const HWND window = handleOf(m_window);
     const RECT proposed = windowRect(window);
 
     NCCALCSIZE_PARAMS params = {};
@@ -226,7 +214,7 @@ void TestWinFrame::hitTestAnswersAtTheBandBounds()
     QFETCH(int, y);
     QFETCH(int, zone);
 
-    const HWND window = handleOf(m_window.get());
+    const HWND window = handleOf(m_window);
     m_window->move(windowPosition);
     QTRY_COMPARE(QPoint(windowRect(window).left, windowRect(window).top), windowPosition);
     const RECT rect = windowRect(window);
@@ -236,7 +224,7 @@ void TestWinFrame::hitTestAnswersAtTheBandBounds()
 
 void TestWinFrame::maximiseAndRestoreSwitchTheLayoutOncePerTransition()
 {
-    const HWND window = handleOf(m_window.get());
+    const HWND window = handleOf(m_window);
     auto *button = m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
     QVERIFY(button);
     PropertyWrites writes(button, "maximizeProperty");

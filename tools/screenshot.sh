@@ -13,7 +13,7 @@ executable=$(realpath "${1:-$root/build/app/corvalen}")
 output=$(realpath -m "${2:-$root/docs/main-window.png}")
 
 if [[ -z ${CORVALEN_SCREENSHOT_DISPLAY:-} ]]; then
-    exec env CORVALEN_SCREENSHOT_DISPLAY=1 "$root/tests/e2e/with-display.sh" "$0" "$executable" "$output"
+    exec env CORVALEN_SCREENSHOT_DISPLAY=1 "$root/tools/with-display.sh" "$0" "$executable" "$output"
 fi
 
 source "$root/tests/e2e/lib.sh"

@@ -5,7 +5,7 @@
 # The Windows desktop always composites: the program keeps its shadow margin.
 export SHADOW_MARGIN=12
 
-wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../cmake" && pwd)/wine-run
+wine_run=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)/wine-run
 
 # Wine keeps its server and desktop process alive for a while after the
 # program ends; they must not outlive this test's display.

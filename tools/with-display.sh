@@ -2,6 +2,10 @@
 # Runs a command inside a fresh virtual X server with the openbox window
 # manager, and the xcompmgr compositing manager when CORVALEN_COMPOSITOR=1,
 # then tears them down. Usage: with-display.sh COMMAND [ARG...]
+# CORVALEN_SCREEN sets the screen, WIDTHxHEIGHTxDEPTH (1280x800x24 unless given).
+# Fails, with the server's, the window manager's or the compositor's log, when
+# one does not come up; the command would otherwise run against a display
+# that is not there.
 set -euo pipefail
 
 workdir=$(mktemp -d)
@@ -14,28 +18,49 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# did_not_start WHAT LOG: the reason and the log on stderr, then exit.
+did_not_start() {
+    echo "with-display.sh: $1 did not come up; its log:" >&2
+    sed 's/^/    /' "$2" >&2
+    exit 1
+}
+
 # Xvfb picks a free display number itself and writes it to the pipe.
 mkfifo "$workdir/display"
 Xvfb -displayfd 3 -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
-read -r -t 30 number <"$workdir/display"
+number=
+read -r -t 30 number <"$workdir/display" || true
+[[ $number =~ ^[0-9]+$ ]] || did_not_start "the X server (Xvfb)" "$workdir/xvfb.log"
 export DISPLAY=":$number"
 
 openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
 export WINDOW_MANAGER_PID=$wm_pid
+wm_ready=
 for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        wm_ready=1
+        break
+    fi
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.1
 done
+[[ -n $wm_ready ]] || did_not_start "the window manager (openbox)" "$workdir/openbox.log"
 
 if [[ ${CORVALEN_COMPOSITOR:-0} == 1 ]]; then
     xcompmgr 2>"$workdir/xcompmgr.log" &
     compositor_pid=$!
+    compositor_ready=
     for _ in $(seq 100); do
-        xwininfo -root -children | grep -q '"xcompmgr"' && break
+        if xwininfo -root -children | grep -q '"xcompmgr"'; then
+            compositor_ready=1
+            break
+        fi
+        kill -0 "$compositor_pid" 2>/dev/null || break
         sleep 0.1
     done
+    [[ -n $compositor_ready ]] || did_not_start "the compositing manager (xcompmgr)" "$workdir/xcompmgr.log"
 fi
 
 unset QT_QPA_PLATFORM
