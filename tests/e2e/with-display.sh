@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command inside a fresh virtual X server with the openbox window
 # manager, then tears both down. Usage: with-display.sh COMMAND [ARG...]
+# CORVALEN_SCREEN sets the screen, WIDTHxHEIGHTxDEPTH (1280x800x24 unless given).
 set -euo pipefail
 
 workdir=$(mktemp -d)
@@ -14,7 +15,7 @@ trap cleanup EXIT
 
 # Xvfb picks a free display number itself and writes it to the pipe.
 mkfifo "$workdir/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 read -r -t 30 number <"$workdir/display"
 export DISPLAY=":$number"
