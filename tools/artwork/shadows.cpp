@@ -33,6 +33,7 @@ constexpr int kBottomCornerAlpha = 20;
 // first value's inner neighbour continues the profile's first step.
 Profile atScale(const Profile &profile, int scale)
 {
+    Q_ASSERT(scale == 1 || scale == 2);
     if (scale == 1)
         return profile;
     Profile fine;
