@@ -51,12 +51,14 @@ QList<QLightBoxWidget *> allOverlays()
     return found;
 }
 
-// The dialog as it paints itself, without a form, onto a transparent image.
-QImage rendered(const QSize &size)
+// The dialog as it paints itself, without a form, onto a transparent image
+// of `ratio` pixels per unit.
+QImage rendered(const QSize &size, qreal ratio = 1)
 {
     Dialog dialog(nullptr);
     dialog.resize(size);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     dialog.render(&image);
     return image;
@@ -158,20 +160,45 @@ void TestBaseDialog::shadowPiecesFillExactlyTheirBands()
 void TestBaseDialog::shadowLeavesTheInsideTransparent_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("370x230") << QSize(370, 230);
-    QTest::newRow("600x100") << QSize(600, 100);
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("370x230") << QSize(370, 230) << 1.0;
+    QTest::newRow("600x100") << QSize(600, 100) << 1.0;
+    // The band's edges fall between device pixels at 1.25 and 1.5.
+    for (qreal ratio : {1.25, 1.5, 2.0}) {
+        QTest::addRow("370x230 at %g", ratio) << QSize(370, 230) << ratio;
+        QTest::addRow("371x231 at %g", ratio) << QSize(371, 231) << ratio;
+    }
 }
 
+// Inside the content nothing is painted, but for at most the one device pixel
+// the content covers where its edge splits a pixel; every pixel of the band
+// that borders the content is painted: no seam, no gap.
 void TestBaseDialog::shadowLeavesTheInsideTransparent()
 {
     QFETCH(QSize, size);
-    const QImage image = rendered(size);
-    const QRect inside(10, 5, size.width() - 20, size.height() - 20);
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
+    QFETCH(qreal, ratio);
+    const QImage image = rendered(size, ratio);
+    const int left = qCeil(10 * ratio), top = qCeil(5 * ratio);
+    const int right = qFloor((size.width() - 10) * ratio) - 1, bottom = qFloor((size.height() - 15) * ratio) - 1;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) {
             if (qAlpha(image.pixel(x, y)) != 0)
                 QFAIL(qPrintable(QStringLiteral("(%1, %2) is painted").arg(x).arg(y)));
         }
+    }
+    for (int x = left - 1; x <= right + 1; ++x) {
+        QVERIFY2(qAlpha(image.pixel(x, top - 1)) > 0, qPrintable(QStringLiteral("above, x %1").arg(x)));
+        QVERIFY2(qAlpha(image.pixel(x, bottom + 1)) > 0, qPrintable(QStringLiteral("below, x %1").arg(x)));
+    }
+    for (int y = top - 1; y <= bottom + 1; ++y) {
+        QVERIFY2(qAlpha(image.pixel(left - 1, y)) > 0, qPrintable(QStringLiteral("left, y %1").arg(y)));
+        QVERIFY2(qAlpha(image.pixel(right + 1, y)) > 0, qPrintable(QStringLiteral("right, y %1").arg(y)));
+    }
+    if (ratio == 2) {
+        // Across the edge the band is the 2x art pixel for pixel.
+        const QImage piece = QImage(QStringLiteral(":/images/shadow/left@2x.png"))
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(image.copy(0, image.height() / 2, piece.width(), 1), piece.copy(0, piece.height() / 2, piece.width(), 1));
     }
 }
 

@@ -8,7 +8,8 @@
 
 // The compiled-in resource bundle: every file at its path and size, and the
 // sprite strips, shadow pieces and icon drawn the way the style sheet and the
-// dialog shadow slice them.
+// dialog shadow slice them. Each picture also comes as NAME@2x.png, twice the
+// size, with the same shapes at twice the density.
 class TestBundle : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,8 @@ private slots:
     void shadowEdgesAreConstantBetweenTheirFades();
     void shadowCornersFadeFromTheContentCorner_data();
     void shadowCornersFadeFromTheContentCorner();
+    void twoTimesShadowKeepsTheDarknessOfEachPixel_data();
+    void twoTimesShadowKeepsTheDarknessOfEachPixel();
     void iconHoldsTheLogoAsOneUncompressedBitmap();
     void sheetIsUtf8WithByteOrderMarkAndCrlf();
     void sheetHasItsRulesAndBanners();
@@ -51,25 +54,34 @@ QRect pixel(int x, int y)
     return QRect(x, y, 1, 1);
 }
 
+QString atTwice(const QString &path)
+{
+    return QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+}
+
 } // namespace
 
 void TestBundle::imagesHaveTheirPixelSizes_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
+    const auto row = [](const char *name, const QString &path, const QSize &size) {
+        QTest::newRow(name) << path << size;
+        QTest::addRow("%s@2x", name) << atTwice(path) << size * 2;
+    };
     for (const char *strip : {"minimize", "maximize", "restore", "close", "version"})
-        QTest::newRow(strip) << QStringLiteral(":/images/%1.png").arg(QLatin1String(strip)) << QSize(24, 96);
-    QTest::newRow("logo") << ":/images/logo.png" << QSize(128, 128);
-    QTest::newRow("checkbox") << ":/images/checkbox.png" << QSize(14, 70);
-    QTest::newRow("radiobox") << ":/images/radiobox.png" << QSize(14, 70);
-    QTest::newRow("left_top") << ":/images/shadow/left_top.png" << QSize(10, 5);
-    QTest::newRow("top") << ":/images/shadow/top.png" << QSize(426, 5);
-    QTest::newRow("right_top") << ":/images/shadow/right_top.png" << QSize(10, 5);
-    QTest::newRow("left") << ":/images/shadow/left.png" << QSize(10, 250);
-    QTest::newRow("right") << ":/images/shadow/right.png" << QSize(10, 250);
-    QTest::newRow("left_bottom") << ":/images/shadow/left_bottom.png" << QSize(10, 15);
-    QTest::newRow("bottom") << ":/images/shadow/bottom.png" << QSize(426, 15);
-    QTest::newRow("right_bottom") << ":/images/shadow/right_bottom.png" << QSize(10, 15);
+        row(strip, QStringLiteral(":/images/%1.png").arg(QLatin1String(strip)), QSize(24, 96));
+    row("logo", QStringLiteral(":/images/logo.png"), QSize(128, 128));
+    row("checkbox", QStringLiteral(":/images/checkbox.png"), QSize(14, 70));
+    row("radiobox", QStringLiteral(":/images/radiobox.png"), QSize(14, 70));
+    row("left_top", QStringLiteral(":/images/shadow/left_top.png"), QSize(10, 5));
+    row("top", QStringLiteral(":/images/shadow/top.png"), QSize(426, 5));
+    row("right_top", QStringLiteral(":/images/shadow/right_top.png"), QSize(10, 5));
+    row("left", QStringLiteral(":/images/shadow/left.png"), QSize(10, 250));
+    row("right", QStringLiteral(":/images/shadow/right.png"), QSize(10, 250));
+    row("left_bottom", QStringLiteral(":/images/shadow/left_bottom.png"), QSize(10, 15));
+    row("bottom", QStringLiteral(":/images/shadow/bottom.png"), QSize(426, 15));
+    row("right_bottom", QStringLiteral(":/images/shadow/right_bottom.png"), QSize(10, 15));
 }
 
 void TestBundle::imagesHaveTheirPixelSizes()
@@ -91,6 +103,7 @@ void TestBundle::buttonStripsDrawOneGlyphPerStateColour_data()
     QTest::addColumn<Rects>("inked");   // fully covered, in the state's colour
     QTest::addColumn<Rects>("clear");   // holes inside the bounds
     QTest::addColumn<bool>("antiAliased");
+    QTest::addColumn<int>("scale");
 
     struct Glyph
     {
@@ -126,13 +139,24 @@ void TestBundle::buttonStripsDrawOneGlyphPerStateColour_data()
     const QColor versionColours[] = {QColor(255, 255, 255, 255), QColor(255, 255, 255, 153),
                                      QColor(255, 255, 255, 255), QColor(255, 255, 255, 51)};
     const char *states[] = {"normal", "hover", "pressed", "disabled"};
+    // At 2x every 1x pixel is a 2x2 block of the same kind.
+    const auto twice = [](const QRect &rect) { return QRect(rect.topLeft() * 2, rect.size() * 2); };
+    const auto allTwice = [&twice](const Rects &rects) {
+        Rects doubled;
+        for (const QRect &rect : rects)
+            doubled << twice(rect);
+        return doubled;
+    };
     for (const Glyph &glyph : glyphs) {
         const bool version = qstrcmp(glyph.name, "version") == 0;
-        for (int frame = 0; frame < 4; ++frame)
-            QTest::addRow("%s %s", glyph.name, states[frame])
-                << QStringLiteral(":/images/%1.png").arg(QLatin1String(glyph.name)) << frame
-                << (version ? versionColours : controlColours)[frame]
-                << glyph.bounds << glyph.inked << glyph.clear << glyph.antiAliased;
+        const QString path = QStringLiteral(":/images/%1.png").arg(QLatin1String(glyph.name));
+        for (int frame = 0; frame < 4; ++frame) {
+            const QColor colour = (version ? versionColours : controlColours)[frame];
+            QTest::addRow("%s %s", glyph.name, states[frame]) << path << frame << colour << glyph.bounds
+                << glyph.inked << glyph.clear << glyph.antiAliased << 1;
+            QTest::addRow("%s@2x %s", glyph.name, states[frame]) << atTwice(path) << frame << colour
+                << twice(glyph.bounds) << allTwice(glyph.inked) << allTwice(glyph.clear) << glyph.antiAliased << 2;
+        }
     }
 }
 
@@ -145,12 +169,14 @@ void TestBundle::buttonStripsDrawOneGlyphPerStateColour()
     QFETCH(Rects, inked);
     QFETCH(Rects, clear);
     QFETCH(bool, antiAliased);
+    QFETCH(int, scale);
 
-    const QImage image = load(path).copy(0, frame * 24, 24, 24);
-    QCOMPARE(image.size(), QSize(24, 24));
+    const int size = 24 * scale;
+    const QImage image = load(path).copy(0, frame * size, size, size);
+    QCOMPARE(image.size(), QSize(size, size));
     int partial = 0;
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 24; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             const QColor found = image.pixelColor(x, y);
             const QByteArray where = QByteArray::number(x) + ',' + QByteArray::number(y);
             if (!bounds.contains(x, y)) {
@@ -185,6 +211,15 @@ void TestBundle::indicatorFramesHaveTheirColours_data()
     QTest::addColumn<QColor>("colour"); // alpha ignored, see the range
     QTest::addColumn<int>("minAlpha");
     QTest::addColumn<int>("maxAlpha");
+    QTest::addColumn<int>("scale");
+    // At 2x a point stands for the pixel of its 2x2 block nearer the frame's edge.
+    const auto row = [](const QByteArray &name, const QString &path, int frame, const QPoint &at,
+                        const QColor &colour, int minAlpha, int maxAlpha) {
+        QTest::newRow(name.constData()) << path << frame << at << colour << minAlpha << maxAlpha << 1;
+        const QPoint outer(2 * at.x() + (at.x() >= 7), 2 * at.y() + (at.y() >= 7));
+        QTest::newRow((name + " @2x").constData())
+            << atTwice(path) << frame << outer << colour << minAlpha << maxAlpha << 2;
+    };
 
     const QString check = QStringLiteral(":/images/checkbox.png");
     const QString radio = QStringLiteral(":/images/radiobox.png");
@@ -192,34 +227,34 @@ void TestBundle::indicatorFramesHaveTheirColours_data()
     const QColor disabledFill(244, 247, 251), disabledBorder(236, 240, 244);
     const QColor none(0, 0, 0);
 
-    QTest::newRow("box unchecked inside") << check << 0 << QPoint(7, 7) << white << 255 << 255;
-    QTest::newRow("box unchecked border") << check << 0 << QPoint(0, 7) << grey << 255 << 255;
-    QTest::newRow("box unchecked corner") << check << 0 << QPoint(13, 13) << grey << 1 << 254;
-    QTest::newRow("box checked fill") << check << 1 << QPoint(10, 11) << accent << 255 << 255;
-    QTest::newRow("box checked corner") << check << 1 << QPoint(0, 0) << accent << 1 << 254;
+    row("box unchecked inside", check, 0, QPoint(7, 7), white, 255, 255);
+    row("box unchecked border", check, 0, QPoint(0, 7), grey, 255, 255);
+    row("box unchecked corner", check, 0, QPoint(13, 13), grey, 1, 254);
+    row("box checked fill", check, 1, QPoint(10, 11), accent, 255, 255);
+    row("box checked corner", check, 1, QPoint(0, 0), accent, 1, 254);
     for (const QPoint &core : {QPoint(3, 7), QPoint(5, 9), QPoint(6, 9), QPoint(11, 4)})
-        QTest::addRow("box checked mark %d,%d", core.x(), core.y())
-            << check << 1 << core << QColor(241, 249, 252) << 255 << 255;
-    QTest::newRow("box hover fill") << check << 2 << QPoint(10, 11) << grey << 255 << 255;
-    QTest::newRow("box hover mark") << check << 2 << QPoint(5, 9) << QColor(249, 250, 251) << 255 << 255;
-    QTest::newRow("box disabled fill") << check << 3 << QPoint(7, 7) << disabledFill << 255 << 255;
-    QTest::newRow("box disabled border") << check << 3 << QPoint(7, 13) << disabledBorder << 255 << 255;
-    QTest::newRow("box disabled checked fill") << check << 4 << QPoint(10, 11) << disabledFill << 255 << 255;
-    QTest::newRow("box disabled checked mark") << check << 4 << QPoint(5, 9) << QColor(237, 241, 244) << 255 << 255;
-    QTest::newRow("box disabled checked border") << check << 4 << QPoint(13, 7) << disabledBorder << 255 << 255;
+        row(QByteArray("box checked mark ") + QByteArray::number(core.x()) + ',' + QByteArray::number(core.y()),
+            check, 1, core, QColor(241, 249, 252), 255, 255);
+    row("box hover fill", check, 2, QPoint(10, 11), grey, 255, 255);
+    row("box hover mark", check, 2, QPoint(5, 9), QColor(249, 250, 251), 255, 255);
+    row("box disabled fill", check, 3, QPoint(7, 7), disabledFill, 255, 255);
+    row("box disabled border", check, 3, QPoint(7, 13), disabledBorder, 255, 255);
+    row("box disabled checked fill", check, 4, QPoint(10, 11), disabledFill, 255, 255);
+    row("box disabled checked mark", check, 4, QPoint(5, 9), QColor(237, 241, 244), 255, 255);
+    row("box disabled checked border", check, 4, QPoint(13, 7), disabledBorder, 255, 255);
 
-    QTest::newRow("ring unchecked inside") << radio << 0 << QPoint(7, 7) << none << 0 << 0;
-    QTest::newRow("ring unchecked ring") << radio << 0 << QPoint(0, 7) << QColor(192, 204, 217) << 128 << 255;
-    QTest::newRow("ring unchecked corner") << radio << 0 << QPoint(0, 0) << none << 0 << 0;
-    QTest::newRow("ring checked dot") << radio << 1 << QPoint(7, 7) << accent << 255 << 255;
-    QTest::newRow("ring checked gap") << radio << 1 << QPoint(2, 7) << none << 0 << 0;
-    QTest::newRow("ring checked ring") << radio << 1 << QPoint(13, 6) << accent << 128 << 255;
-    QTest::newRow("ring hover dot") << radio << 2 << QPoint(6, 6) << grey << 255 << 255;
-    QTest::newRow("ring hover ring") << radio << 2 << QPoint(6, 0) << grey << 128 << 255;
-    QTest::newRow("ring disabled fill") << radio << 3 << QPoint(2, 7) << disabledFill << 255 << 255;
-    QTest::newRow("ring disabled edge") << radio << 3 << QPoint(0, 7) << QColor(237, 241, 245) << 128 << 255;
-    QTest::newRow("ring disabled checked dot") << radio << 4 << QPoint(7, 7) << disabledBorder << 255 << 255;
-    QTest::newRow("ring disabled checked fill") << radio << 4 << QPoint(2, 7) << disabledFill << 255 << 255;
+    row("ring unchecked inside", radio, 0, QPoint(7, 7), none, 0, 0);
+    row("ring unchecked ring", radio, 0, QPoint(0, 7), QColor(192, 204, 217), 128, 255);
+    row("ring unchecked corner", radio, 0, QPoint(0, 0), none, 0, 0);
+    row("ring checked dot", radio, 1, QPoint(7, 7), accent, 255, 255);
+    row("ring checked gap", radio, 1, QPoint(2, 7), none, 0, 0);
+    row("ring checked ring", radio, 1, QPoint(13, 6), accent, 128, 255);
+    row("ring hover dot", radio, 2, QPoint(6, 6), grey, 255, 255);
+    row("ring hover ring", radio, 2, QPoint(6, 0), grey, 128, 255);
+    row("ring disabled fill", radio, 3, QPoint(2, 7), disabledFill, 255, 255);
+    row("ring disabled edge", radio, 3, QPoint(0, 7), QColor(237, 241, 245), 128, 255);
+    row("ring disabled checked dot", radio, 4, QPoint(7, 7), disabledBorder, 255, 255);
+    row("ring disabled checked fill", radio, 4, QPoint(2, 7), disabledFill, 255, 255);
 }
 
 void TestBundle::indicatorFramesHaveTheirColours()
@@ -230,7 +265,8 @@ void TestBundle::indicatorFramesHaveTheirColours()
     QFETCH(QColor, colour);
     QFETCH(int, minAlpha);
     QFETCH(int, maxAlpha);
-    const QColor found = load(path).pixelColor(at.x(), frame * 14 + at.y());
+    QFETCH(int, scale);
+    const QColor found = load(path).pixelColor(at.x(), frame * 14 * scale + at.y());
     QVERIFY2(found.alpha() >= minAlpha && found.alpha() <= maxAlpha, qPrintable(QString::number(found.alpha())));
     if (found.alpha() > 0)
         QCOMPARE(found.rgb(), colour.rgb());
@@ -287,6 +323,10 @@ void TestBundle::shadowEdgesAreConstantBetweenTheirFades_data()
     QTest::newRow("right") << ":/images/shadow/right.png" << 15 << 244;
     QTest::newRow("top") << ":/images/shadow/top.png" << 10 << 415;
     QTest::newRow("bottom") << ":/images/shadow/bottom.png" << 10 << 415;
+    QTest::newRow("left@2x") << ":/images/shadow/left@2x.png" << 30 << 489;
+    QTest::newRow("right@2x") << ":/images/shadow/right@2x.png" << 30 << 489;
+    QTest::newRow("top@2x") << ":/images/shadow/top@2x.png" << 20 << 831;
+    QTest::newRow("bottom@2x") << ":/images/shadow/bottom@2x.png" << 20 << 831;
 }
 
 // Between the fades every line across the edge is the same; the pixels are
@@ -317,6 +357,10 @@ void TestBundle::shadowCornersFadeFromTheContentCorner_data()
     QTest::newRow("top") << ":/images/shadow/left_top.png" << ":/images/shadow/right_top.png" << QPoint(9, 4) << 3;
     QTest::newRow("bottom") << ":/images/shadow/left_bottom.png" << ":/images/shadow/right_bottom.png"
                             << QPoint(9, 0) << 20;
+    QTest::newRow("top@2x") << ":/images/shadow/left_top@2x.png" << ":/images/shadow/right_top@2x.png"
+                            << QPoint(19, 9) << 3;
+    QTest::newRow("bottom@2x") << ":/images/shadow/left_bottom@2x.png" << ":/images/shadow/right_bottom@2x.png"
+                               << QPoint(19, 0) << 20;
 }
 
 void TestBundle::shadowCornersFadeFromTheContentCorner()
@@ -343,6 +387,38 @@ void TestBundle::shadowCornersFadeFromTheContentCorner()
                 QVERIFY(qAlpha(image.pixel(x, y + stepY)) <= alpha);
         }
     }
+}
+
+void TestBundle::twoTimesShadowKeepsTheDarknessOfEachPixel_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *edge : {"left", "right", "top", "bottom"})
+        QTest::newRow(edge) << QStringLiteral(":/images/shadow/%1.png").arg(QLatin1String(edge));
+}
+
+// Across the middle of each edge the 2x fall-off is finer, not enlarged: each
+// 1x pixel's pair of 2x pixels holds its darkness, and at least half of the
+// pairs are two steps where an enlarged edge would repeat the 1x value.
+void TestBundle::twoTimesShadowKeepsTheDarknessOfEachPixel()
+{
+    QFETCH(QString, path);
+    const auto acrossTheMiddle = [](QImage image) {
+        if (image.width() > image.height())
+            image = image.transformed(QTransform(0, 1, 1, 0, 0, 0)); // thickness along x
+        QVector<int> alphas;
+        for (int x = 0; x < image.width(); ++x)
+            alphas << qAlpha(image.pixel(x, image.height() / 2));
+        return alphas;
+    };
+    const QVector<int> coarse = acrossTheMiddle(load(path));
+    const QVector<int> fine = acrossTheMiddle(load(atTwice(path)));
+    QCOMPARE(fine.size(), 2 * coarse.size());
+    int steps = 0;
+    for (int i = 0; i < coarse.size(); ++i) {
+        QCOMPARE(fine.at(2 * i) + fine.at(2 * i + 1), 2 * coarse.at(i));
+        steps += fine.at(2 * i) != fine.at(2 * i + 1);
+    }
+    QVERIFY2(steps >= coarse.size() / 2, qPrintable(QString::number(steps)));
 }
 
 // One 128x128 32-bit bitmap, bottom-up BGRA, showing the same picture as logo.png.

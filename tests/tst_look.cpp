@@ -18,7 +18,9 @@
 #include <QtTest>
 
 // The bundle's style sheet applied the way start-up applies it: what the
-// main window looks like, and that every rule is one Qt understands.
+// main window looks like, and that every rule is one Qt understands. Run
+// once as is and once at a scale factor of 2, where the pictures must come
+// from the 2x art.
 class TestLook : public MainWindowTest
 {
     Q_OBJECT
@@ -51,10 +53,13 @@ QImage premultiplied(const QImage &image)
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// The widget alone on a transparent background, as it paints over the title bar.
+// The widget alone on a transparent background, as it paints over the title
+// bar, in the device pixels of its screen.
 QImage rendered(QWidget *widget)
 {
-    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = widget->devicePixelRatioF();
+    QImage image(widget->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
@@ -170,7 +175,7 @@ void TestLook::titleBarHasItsHeightGradientLogoAndTitle()
     auto *logo = child<QLabel>("label_logo");
     QCOMPARE(logo->size(), QSize(24, 24));
     QVERIFY(logo->hasScaledContents());
-    QCOMPARE(logo->grab().size(), QSize(24, 24));
+    QCOMPARE(logo->grab().size(), QSize(24, 24) * logo->devicePixelRatioF());
     QVERIFY(!logo->grab().toImage().isNull());
 
     auto *name = child<QLabel>("label_clientName");
@@ -226,7 +231,11 @@ void TestLook::titleButtonsShowTheirStripFrames()
     tool->setDown(down);
     QTRY_COMPARE(tool->size(), QSize(24, 24));
 
-    const QImage expected = QImage(QStringLiteral(":/images/%1.png").arg(strip)).copy(0, frame * 24, 24, 24);
+    // At 2 the frame of the 2x strip, pixel for pixel.
+    const int scale = qCeil(tool->devicePixelRatioF());
+    const QString file = scale == 1 ? QStringLiteral(":/images/%1.png") : QStringLiteral(":/images/%1@2x.png");
+    const int size = 24 * scale;
+    const QImage expected = QImage(file.arg(strip)).copy(0, frame * size, size, size);
     QCOMPARE(rendered(tool), premultiplied(expected));
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -17,6 +18,8 @@ private slots:
     void cleanup();
     void sheetIsDecodedAsUtf8WithoutItsByteOrderMark();
     void missingSheetLeavesTheProgramUnstyledAndWorking();
+    void sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne_data();
+    void sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne();
 };
 
 void TestStyleSheet::cleanup()
@@ -59,6 +62,37 @@ void TestStyleSheet::missingSheetLeavesTheProgramUnstyledAndWorking()
     QTest::keyClicks(point1, QStringLiteral("30.5,120.3"));
     QTest::keyClicks(point2, QStringLiteral("31.2,121.5"));
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("lineEditDistance"))->text(), QStringLiteral("138.65"));
+}
+
+void TestStyleSheet::sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QString>("sheet"); // DIR stands for a folder with a.png, a@2x.png and b.png
+    QTest::addColumn<QString>("expected");
+
+    const QString strip = QStringLiteral("X { border-image:url(DIR/a.png) 24 0 48 0; }");
+    QTest::newRow("1x as is") << 1.0 << strip << strip;
+    QTest::newRow("2x strip") << 2.0 << strip << "X { border-image:url(\"DIR/a@2x.png\") 48 0 96 0; }";
+    QTest::newRow("fractional") << 1.25 << strip << "X { border-image:url(\"DIR/a@2x.png\") 48 0 96 0; }";
+    QTest::newRow("no 2x file") << 2.0 << "X { border-image:url(DIR/b.png) 24 0 48 0; }"
+                                << "X { border-image:url(DIR/b.png) 24 0 48 0; }";
+    QTest::newRow("pixmap, then cuts") << 2.0 << "X { qproperty-pixmap: url(DIR/a.png); }\nY { border-image: url(DIR/a.png) 0 0 72 0 }"
+                                       << "X { qproperty-pixmap: url(\"DIR/a@2x.png\"); }\nY { border-image: url(\"DIR/a@2x.png\") 0 0 144 0 }";
+}
+
+void TestStyleSheet::sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne()
+{
+    QFETCH(double, ratio);
+    QFETCH(QString, sheet);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const char *name : {"a.png", "a@2x.png", "b.png"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString path = dir.path();
+    QCOMPARE(styleSheetForRatio(sheet.replace(QStringLiteral("DIR"), path), ratio),
+             expected.replace(QStringLiteral("DIR"), path));
 }
 
 QTEST_MAIN(TestStyleSheet)

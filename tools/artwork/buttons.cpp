@@ -27,93 +27,84 @@ const FrameColour kVersionColours[kFrames] = {
     {qRgb(255, 255, 255), 255}, {qRgb(255, 255, 255), 51},
 };
 
-// The glyph's coverage, 0..255 per pixel of one frame.
-using Mask = QImage;
+// A glyph is a shape in the 24x24 frame's 1x pixel units: white where it
+// covers a point, 0 elsewhere. Straight sides lie on whole units, so they fill
+// whole pixels at either scale; only the diagonals are anti-aliased.
+using Glyph = Shader;
 
-Mask emptyMask()
+const QRgb kInk = qRgba(255, 255, 255, 255);
+
+QRgb ink(bool covered)
 {
-    return transparentImage(kFrame, kFrame);
+    return covered ? kInk : 0;
 }
 
-// Rectangles are given by their first and last pixel, both included.
-void fill(Mask &mask, int left, int top, int right, int bottom)
+// Rectangles are given by their first and last 1x pixel, both included.
+bool inside(double x, double y, const QRect &box)
 {
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            mask.setPixel(x, y, qRgba(255, 255, 255, 255));
+    return x >= box.left() && x < box.right() + 1 && y >= box.top() && y < box.bottom() + 1;
 }
 
 // An outline with a heavier top side, like a window's title bar.
-void outline(Mask &mask, const QRect &box, int topThickness)
+bool onOutline(double x, double y, const QRect &box, int topThickness)
 {
-    fill(mask, box.left(), box.top(), box.right(), box.top() + topThickness - 1);
-    fill(mask, box.left(), box.bottom(), box.right(), box.bottom());
-    fill(mask, box.left(), box.top(), box.left(), box.bottom());
-    fill(mask, box.right(), box.top(), box.right(), box.bottom());
+    const QRect hole(QPoint(box.left() + 1, box.top() + topThickness), QPoint(box.right() - 1, box.bottom() - 1));
+    return inside(x, y, box) && !inside(x, y, hole);
 }
 
-Mask minimizeGlyph()
+Glyph minimizeGlyph()
 {
-    Mask mask = emptyMask();
-    fill(mask, 7, 15, 16, 16);
-    return mask;
+    return [](double x, double y) { return ink(inside(x, y, QRect(QPoint(7, 15), QPoint(16, 16)))); };
 }
 
-Mask maximizeGlyph()
+Glyph maximizeGlyph()
 {
-    Mask mask = emptyMask();
-    outline(mask, QRect(QPoint(7, 7), QPoint(16, 16)), 3);
-    return mask;
+    return [](double x, double y) { return ink(onOutline(x, y, QRect(QPoint(7, 7), QPoint(16, 16)), 3)); };
 }
 
 // Two windows: the rear one shows only where the front one does not hide it.
-Mask restoreGlyph()
+Glyph restoreGlyph()
 {
-    const QRect rear(QPoint(9, 7), QPoint(16, 13));
-    const QRect front(QPoint(7, 10), QPoint(14, 16));
-    Mask rearMask = emptyMask();
-    outline(rearMask, rear, 2);
-    Mask mask = emptyMask();
-    outline(mask, front, 2);
-    for (int y = rear.top(); y <= rear.bottom(); ++y)
-        for (int x = rear.left(); x <= rear.right(); ++x)
-            if (!front.contains(x, y) && qAlpha(rearMask.pixel(x, y)))
-                mask.setPixel(x, y, rearMask.pixel(x, y));
-    return mask;
+    return [](double x, double y) {
+        const QRect rear(QPoint(9, 7), QPoint(16, 13));
+        const QRect front(QPoint(7, 10), QPoint(14, 16));
+        return ink(onOutline(x, y, front, 2) || (onOutline(x, y, rear, 2) && !inside(x, y, front)));
+    };
 }
 
-// Two diagonal strokes corner to corner of the 10x10 box at (7, 7),
-// anti-aliased by sampling and cut off square at the box.
-Mask closeGlyph()
+// Two diagonal strokes corner to corner of the 10x10 box at (7, 7), cut off
+// square at the box.
+Glyph closeGlyph()
 {
-    constexpr double kLeft = 7, kRight = 17;
-    constexpr double kStrokeWidth = 1.5;
-    const double reach = kStrokeWidth / std::sqrt(2.0);
-    Mask mask = emptyMask();
-    paintSampled(mask, QRect(7, 7, 10, 10), [=](double x, double y) -> QRgb {
+    return [](double x, double y) {
+        constexpr double kLeft = 7, kRight = 17;
+        constexpr double kStrokeWidth = 1.5;
+        const double reach = kStrokeWidth / std::sqrt(2.0);
         if (x < kLeft || x > kRight || y < kLeft || y > kRight)
-            return 0;
+            return QRgb(0);
         const bool onFalling = std::abs((x - kLeft) - (y - kLeft)) <= reach;
         const bool onRising = std::abs((x - kLeft) + (y - kLeft) - (kRight - kLeft)) <= reach;
-        return onFalling || onRising ? qRgba(255, 255, 255, 255) : 0;
-    });
-    return mask;
+        return ink(onFalling || onRising);
+    };
 }
 
 // A notice sheet with an exclamation mark, standing on a base line.
-Mask versionGlyph()
+Glyph versionGlyph()
 {
-    Mask mask = emptyMask();
-    outline(mask, QRect(QPoint(5, 4), QPoint(18, 17)), 1);
-    fill(mask, 11, 7, 12, 11);
-    fill(mask, 11, 13, 12, 14);
-    fill(mask, 5, 18, 5, 18);
-    fill(mask, 18, 18, 18, 18);
-    fill(mask, 5, 19, 18, 19);
-    return mask;
+    return [](double x, double y) {
+        const QRect marks[] = {
+            QRect(QPoint(11, 7), QPoint(12, 11)), QRect(QPoint(11, 13), QPoint(12, 14)),
+            QRect(QPoint(5, 18), QPoint(5, 18)), QRect(QPoint(18, 18), QPoint(18, 18)),
+            QRect(QPoint(5, 19), QPoint(18, 19)),
+        };
+        bool covered = onOutline(x, y, QRect(QPoint(5, 4), QPoint(18, 17)), 1);
+        for (const QRect &mark : marks)
+            covered = covered || inside(x, y, mark);
+        return ink(covered);
+    };
 }
 
-Mask glyphMask(ButtonGlyph glyph)
+Glyph glyphShape(ButtonGlyph glyph)
 {
     switch (glyph) {
     case ButtonGlyph::Minimize: return minimizeGlyph();
@@ -122,26 +113,29 @@ Mask glyphMask(ButtonGlyph glyph)
     case ButtonGlyph::Close: return closeGlyph();
     case ButtonGlyph::Version: return versionGlyph();
     }
-    return emptyMask();
+    return [](double, double) { return QRgb(0); };
 }
 
 } // namespace
 
-QImage buttonStrip(ButtonGlyph glyph)
+QImage buttonStrip(ButtonGlyph glyph, int scale)
 {
-    const Mask mask = glyphMask(glyph);
+    const int frameSize = kFrame * scale;
+    // The glyph's coverage, 0..255 per pixel of one frame.
+    QImage mask = transparentImage(frameSize, frameSize);
+    paintSampled(mask, mask.rect(), glyphShape(glyph), scale);
     const FrameColour *colours = glyph == ButtonGlyph::Version ? kVersionColours : kControlColours;
-    QImage strip = transparentImage(kFrame, kFrame * kFrames);
+    QImage strip = transparentImage(frameSize, frameSize * kFrames);
     for (int frame = 0; frame < kFrames; ++frame) {
         const FrameColour colour = colours[frame];
-        for (int y = 0; y < kFrame; ++y) {
-            for (int x = 0; x < kFrame; ++x) {
+        for (int y = 0; y < frameSize; ++y) {
+            for (int x = 0; x < frameSize; ++x) {
                 const int coverage = qAlpha(mask.pixel(x, y));
                 if (coverage == 0)
                     continue;
                 // Edge pixels keep the state's colour; only their alpha is partial.
                 const int alpha = (2 * coverage * colour.alpha + 255) / (2 * 255);
-                strip.setPixel(x, frame * kFrame + y,
+                strip.setPixel(x, frame * frameSize + y,
                                qRgba(qRed(colour.rgb), qGreen(colour.rgb), qBlue(colour.rgb), alpha));
             }
         }

@@ -3,10 +3,12 @@
 #include "sampling.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -45,23 +47,69 @@ void paintBox(QImage &strip, int frame, QRgb fill, QRgb border)
 
 // The check mark: a 1-px core from (3,7) down to (5,9)-(6,9) and up to
 // (11,4), softened by one pixel above and below into the box's fill.
+const QPoint kCheckCore[] = {{3, 7}, {4, 8}, {5, 9}, {6, 9}, {7, 8}, {8, 7}, {9, 6}, {10, 5}, {11, 4}};
+
 void paintCheckMark(QImage &strip, int frame, QRgb core, QRgb edge)
 {
-    static const QPoint kCore[] = {{3, 7}, {4, 8}, {5, 9}, {6, 9}, {7, 8},
-                                   {8, 7}, {9, 6}, {10, 5}, {11, 4}};
     const auto isCore = [](int x, int y) {
-        for (const QPoint &point : kCore)
+        for (const QPoint &point : kCheckCore)
             if (point == QPoint(x, y))
                 return true;
         return false;
     };
     const int top = frame * kFrame;
-    for (const QPoint &point : kCore) {
+    for (const QPoint &point : kCheckCore) {
         strip.setPixel(point.x(), top + point.y(), core);
         for (int dy : {-1, 1})
             if (!isCore(point.x(), point.y() + dy))
                 strip.setPixel(point.x(), top + point.y() + dy, edge);
     }
+}
+
+struct BoxFrame
+{
+    QRgb fill;
+    QRgb border;
+    QRgb mark; // 0 for none
+    QRgb markEdge; // the 1x mark's softened pixels
+};
+
+const QRgb kCheckedCore = qRgb(241, 249, 252);
+const QRgb kHoverCore = qRgb(249, 250, 251);
+const QRgb kDisabledBorder = qRgb(236, 240, 244);
+const BoxFrame kBoxFrames[kFrames] = {
+    {qRgb(255, 255, 255), kGrey, 0, 0},
+    {kAccent, kAccent, kCheckedCore, halfway(kCheckedCore, kAccent)},
+    {kGrey, kGrey, kHoverCore, halfway(kHoverCore, kGrey)},
+    {kDisabledFill, kDisabledBorder, 0, 0},
+    {kDisabledFill, kDisabledBorder, qRgb(237, 241, 244), qRgb(242, 245, 249)},
+};
+
+double distanceToSegment(double x, double y, const QPointF &a, const QPointF &b)
+{
+    const QPointF along = b - a;
+    const double t = qBound(0.0, QPointF::dotProduct(QPointF(x, y) - a, along) / QPointF::dotProduct(along, along), 1.0);
+    const QPointF nearest = a + t * along;
+    return std::hypot(x - nearest.x(), y - nearest.y());
+}
+
+// The 2x box: the border one unit wide, the corners rounded with the same
+// radius, the check mark a 1.5-unit stroke through the 1x core's pixel centres.
+QRgb sampledBox(const BoxFrame &frame, double x, double y)
+{
+    constexpr double kRadius = 1;
+    const double cornerX = qBound(kRadius, x, kFrame - kRadius);
+    const double cornerY = qBound(kRadius, y, kFrame - kRadius);
+    if (x < 0 || y < 0 || x >= kFrame || y >= kFrame || std::hypot(x - cornerX, y - cornerY) > kRadius)
+        return 0;
+    if (frame.mark) {
+        static const QPointF kStroke[] = {{3.5, 7.5}, {5.5, 9.5}, {6.5, 9.5}, {11.5, 4.5}};
+        for (int i = 0; i + 1 < int(std::size(kStroke)); ++i)
+            if (distanceToSegment(x, y, kStroke[i], kStroke[i + 1]) <= 0.75)
+                return frame.mark;
+    }
+    const bool inner = x >= 1 && y >= 1 && x < kFrame - 1 && y < kFrame - 1;
+    return inner ? frame.fill : frame.border;
 }
 
 // Concentric round shapes around the frame's centre, sampled for smooth edges.
@@ -72,11 +120,12 @@ struct Round
     QRgb colour;
 };
 
-void paintRounds(QImage &strip, int frame, std::initializer_list<Round> rounds)
+void paintRounds(QImage &strip, int frame, std::initializer_list<Round> rounds, int scale)
 {
     const double centreX = kFrame / 2.0;
     const double centreY = frame * kFrame + kFrame / 2.0;
-    paintSampled(strip, QRect(0, frame * kFrame, kFrame, kFrame), [=](double x, double y) -> QRgb {
+    const int size = kFrame * scale;
+    paintSampled(strip, QRect(0, frame * size, size, size), [=](double x, double y) -> QRgb {
         const double distance = std::hypot(x - centreX, y - centreY);
         // Later shapes lie on top of earlier ones.
         QRgb found = 0;
@@ -84,43 +133,42 @@ void paintRounds(QImage &strip, int frame, std::initializer_list<Round> rounds)
             if (distance <= round.outer && distance >= round.inner)
                 found = round.colour;
         return found;
-    });
+    }, scale);
 }
 
 } // namespace
 
-QImage checkBoxStrip()
+QImage checkBoxStrip(int scale)
 {
-    QImage strip = transparentImage(kFrame, kFrame * kFrames);
-    paintBox(strip, 0, qRgb(255, 255, 255), kGrey);
-
-    paintBox(strip, 1, kAccent, kAccent);
-    const QRgb checkedCore = qRgb(241, 249, 252);
-    paintCheckMark(strip, 1, checkedCore, halfway(checkedCore, kAccent));
-
-    paintBox(strip, 2, kGrey, kGrey);
-    const QRgb hoverCore = qRgb(249, 250, 251);
-    paintCheckMark(strip, 2, hoverCore, halfway(hoverCore, kGrey));
-
-    const QRgb disabledBorder = qRgb(236, 240, 244);
-    paintBox(strip, 3, kDisabledFill, disabledBorder);
-    paintBox(strip, 4, kDisabledFill, disabledBorder);
-    paintCheckMark(strip, 4, qRgb(237, 241, 244), qRgb(242, 245, 249));
+    const int size = kFrame * scale;
+    QImage strip = transparentImage(size, size * kFrames);
+    for (int index = 0; index < kFrames; ++index) {
+        const BoxFrame &frame = kBoxFrames[index];
+        if (scale == 1) {
+            paintBox(strip, index, frame.fill, frame.border);
+            if (frame.mark)
+                paintCheckMark(strip, index, frame.mark, frame.markEdge);
+            continue;
+        }
+        paintSampled(strip, QRect(0, index * size, size, size), [&frame, index](double x, double y) {
+            return sampledBox(frame, x, y - index * kFrame);
+        }, scale);
+    }
     return strip;
 }
 
-QImage radioButtonStrip()
+QImage radioButtonStrip(int scale)
 {
     constexpr double kOuter = kFrame / 2.0;
     constexpr double kRing = kOuter - 1;
     constexpr double kDot = 4; // the central disc is 8 px across
-    QImage strip = transparentImage(kFrame, kFrame * kFrames);
-    paintRounds(strip, 0, {{kOuter, kRing, qRgb(192, 204, 217)}});
-    paintRounds(strip, 1, {{kOuter, kRing, kAccent}, {kDot, 0, kAccent}});
-    paintRounds(strip, 2, {{kOuter, kRing, kGrey}, {kDot, 0, kGrey}});
+    QImage strip = transparentImage(kFrame * scale, kFrame * scale * kFrames);
+    paintRounds(strip, 0, {{kOuter, kRing, qRgb(192, 204, 217)}}, scale);
+    paintRounds(strip, 1, {{kOuter, kRing, kAccent}, {kDot, 0, kAccent}}, scale);
+    paintRounds(strip, 2, {{kOuter, kRing, kGrey}, {kDot, 0, kGrey}}, scale);
     const QRgb disabledEdge = qRgb(237, 241, 245);
-    paintRounds(strip, 3, {{kOuter, 0, kDisabledFill}, {kOuter, kRing, disabledEdge}});
+    paintRounds(strip, 3, {{kOuter, 0, kDisabledFill}, {kOuter, kRing, disabledEdge}}, scale);
     paintRounds(strip, 4, {{kOuter, 0, kDisabledFill}, {kOuter, kRing, disabledEdge},
-                           {kDot, 0, qRgb(236, 240, 244)}});
+                           {kDot, 0, qRgb(236, 240, 244)}}, scale);
     return strip;
 }

@@ -10,12 +10,14 @@ constexpr double kCentre = kSize / 2.0;
 constexpr double kRadius = 56;
 }
 
-QImage logo()
+QImage logo(int scale)
 {
-    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Rendered, not enlarged: the painter anti-aliases at the image's own pixels.
+    painter.scale(scale, scale);
     painter.translate(kCentre, kCentre);
 
     // A deep blue sea, so the globe stands out on the title bar's lighter blue.

@@ -1,6 +1,8 @@
 // Draws every image of the resource bundle into a resources directory:
 //   corvalen_artwork RESOURCES_DIR
-// Running it again writes the same bytes.
+// Each picture comes twice, NAME.png and NAME@2x.png, the name under which Qt
+// finds the version for displays of twice the density. Running it again writes
+// the same bytes.
 
 #include "buttons.h"
 #include "icon.h"
@@ -23,6 +25,14 @@ bool writePng(const QString &path, const QImage &image)
         return true;
     QTextStream(stderr) << path << ": " << writer.errorString() << '\n';
     return false;
+}
+
+// The picture at 1x and at 2x, `draw` being given the scale.
+template<typename Draw>
+bool writeBothScales(const QDir &images, const QString &name, Draw draw)
+{
+    return writePng(images.filePath(name + QStringLiteral(".png")), draw(1))
+        && writePng(images.filePath(name + QStringLiteral("@2x.png")), draw(2));
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -51,17 +61,23 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QImage logoImage = logo();
-    bool written = writePng(images.filePath(QStringLiteral("minimize.png")), buttonStrip(ButtonGlyph::Minimize))
-        && writePng(images.filePath(QStringLiteral("maximize.png")), buttonStrip(ButtonGlyph::Maximize))
-        && writePng(images.filePath(QStringLiteral("restore.png")), buttonStrip(ButtonGlyph::Restore))
-        && writePng(images.filePath(QStringLiteral("close.png")), buttonStrip(ButtonGlyph::Close))
-        && writePng(images.filePath(QStringLiteral("version.png")), buttonStrip(ButtonGlyph::Version))
-        && writePng(images.filePath(QStringLiteral("checkbox.png")), checkBoxStrip())
-        && writePng(images.filePath(QStringLiteral("radiobox.png")), radioButtonStrip())
-        && writePng(images.filePath(QStringLiteral("logo.png")), logoImage)
-        && writeBytes(images.filePath(QStringLiteral("logo.ico")), iconFile(logoImage));
-    for (const auto &piece : shadowPieces())
-        written = written && writePng(images.filePath(QStringLiteral("shadow/") + piece.first), piece.second);
+    const auto buttons = [&images](const char *name, ButtonGlyph glyph) {
+        return writeBothScales(images, QLatin1String(name), [glyph](int scale) { return buttonStrip(glyph, scale); });
+    };
+    bool written = buttons("minimize", ButtonGlyph::Minimize) && buttons("maximize", ButtonGlyph::Maximize)
+        && buttons("restore", ButtonGlyph::Restore) && buttons("close", ButtonGlyph::Close)
+        && buttons("version", ButtonGlyph::Version)
+        && writeBothScales(images, QStringLiteral("checkbox"), checkBoxStrip)
+        && writeBothScales(images, QStringLiteral("radiobox"), radioButtonStrip)
+        && writeBothScales(images, QStringLiteral("logo"), logo)
+        && writeBytes(images.filePath(QStringLiteral("logo.ico")), iconFile(logo(1)));
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        for (const auto &piece : shadowPieces(scale)) {
+            QString name = piece.first;
+            name.replace(QStringLiteral(".png"), suffix);
+            written = written && writePng(images.filePath(QStringLiteral("shadow/") + name), piece.second);
+        }
+    }
     return written ? 0 : 1;
 }

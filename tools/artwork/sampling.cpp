@@ -5,15 +5,15 @@ constexpr int kSamplesPerSide = 16;
 constexpr int kSamples = kSamplesPerSide * kSamplesPerSide;
 }
 
-void paintSampled(QImage &image, const QRect &area, const Shader &shader)
+void paintSampled(QImage &image, const QRect &area, const Shader &shader, int scale)
 {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             qint64 alpha = 0, red = 0, green = 0, blue = 0;
             for (int j = 0; j < kSamplesPerSide; ++j) {
                 for (int i = 0; i < kSamplesPerSide; ++i) {
-                    const QRgb colour = shader(x + (i + 0.5) / kSamplesPerSide,
-                                               y + (j + 0.5) / kSamplesPerSide);
+                    const QRgb colour = shader((x + (i + 0.5) / kSamplesPerSide) / scale,
+                                               (y + (j + 0.5) / kSamplesPerSide) / scale);
                     const int a = qAlpha(colour);
                     alpha += a;
                     red += qRed(colour) * a;

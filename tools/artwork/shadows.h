@@ -8,4 +8,6 @@
 
 // The eight black, alpha-only pieces of the dialog shadow, keyed by their
 // file name: the shadow is faint above, stronger at the sides, strongest below.
-std::vector<std::pair<QString, QImage>> shadowPieces();
+// At `scale` 2 every piece is twice the size, its fall-off drawn in steps of
+// half a pixel that hold the 1x darkness over each whole pixel.
+std::vector<std::pair<QString, QImage>> shadowPieces(int scale = 1);
