@@ -5,6 +5,7 @@
 
 #ifndef Q_OS_WIN
 #include "qwindowframebridge.h"
+#include "sheetfont.h"
 #endif
 
 #include <QApplication>
@@ -18,6 +19,7 @@ ApplicationShell::ApplicationShell(QApplication &application)
 #ifndef Q_OS_WIN
     m_frameBridge = std::make_unique<QWindowFrameBridge>(frameFilter);
     application.installEventFilter(m_frameBridge.get());
+    substituteSheetFontFamily();
 #endif
     applyStyleSheet(application, m_styleSheetFile);
 }
