@@ -1,5 +1,6 @@
 #include "applicationshell.h"
 
+#include "commandline.h"
 #include "qwinnativeeventfilter.h"
 #include "stylesheet.h"
 
@@ -13,6 +14,7 @@
 ApplicationShell::ApplicationShell(QApplication &application)
     : m_styleSheetFile(QStringLiteral(":/stylesheet.css"))
 {
+    answerHelpAndVersion(application);
     // Lives as long as the process; the application does not own it.
     auto *frameFilter = new QWinNativeEventFilter;
     application.installNativeEventFilter(frameFilter);

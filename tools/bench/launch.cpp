@@ -1,6 +1,7 @@
 #include "launch.h"
 
 #include "benchoptions.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -8,7 +9,6 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -36,7 +36,7 @@ int showUntilFirstFrame(WindowKind kind)
     window->show();
     while (!firstPaint.painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("painted %.0f\n", 1e6 * std::clock() / CLOCKS_PER_SEC);
+    std::printf("painted %.0f\n", cpuMicros());
     std::fflush(stdout);
     return 0;
 }
