@@ -17,7 +17,7 @@ command -v mmdebstrap >/dev/null || fail "mmdebstrap is not installed"
 mkdir -p "$cache/archives"
 if [[ ! -f $cache/bookworm.tar ]]; then
     echo "Making a clean Debian 12 root (once)"
-    mmdebstrap --quiet --variant=apt bookworm "$cache/bookworm.tar.partial" http://deb.debian.org/debian
+    mmdebstrap --quiet --variant=apt --format=tar bookworm "$cache/bookworm.tar.partial" http://deb.debian.org/debian
     mv "$cache/bookworm.tar.partial" "$cache/bookworm.tar"
 fi
 
@@ -36,9 +36,11 @@ root_environment=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UT
 in_root() {
     chroot "$root" "${root_environment[@]}" "$@"
 }
-in_root apt-get update -qq
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "/tmp/$(basename "$deb")" >/dev/null
+if ! { in_root apt-get update -qq && in_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"; } >"$root/apt.log" 2>&1; then
+    cat "$root/apt.log" >&2
+    fail "apt could not install the package"
+fi
 cp -a "$root/var/cache/apt/archives/"*.deb "$cache/archives/" 2>/dev/null || true
 
 in_root dpkg-query -W -f='${Status}\n' corvalen | grep -q 'install ok installed' || fail "corvalen is not installed"
