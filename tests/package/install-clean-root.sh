@@ -4,7 +4,8 @@
 # on the display that with-display.sh provides:
 #   with-display.sh install-clean-root.sh PACKAGE.deb CACHE-DIR
 # The clean root and the packages apt fetches are kept in CACHE-DIR, so only
-# the first run downloads much; every run installs into a fresh copy.
+# the first run downloads much; every run installs into a fresh copy. What
+# goes to the network is bounded, so that a mirror that hangs fails the test.
 set -euo pipefail
 
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -17,7 +18,8 @@ command -v mmdebstrap >/dev/null || fail "mmdebstrap is not installed"
 mkdir -p "$cache/archives"
 if [[ ! -f $cache/bookworm.tar ]]; then
     echo "Making a clean Debian 12 root (once)"
-    mmdebstrap --quiet --variant=apt --format=tar bookworm "$cache/bookworm.tar.partial" http://deb.debian.org/debian
+    rm -f "$cache/bookworm.tar.partial"
+    timeout 900 mmdebstrap --quiet --variant=apt --format=tar bookworm "$cache/bookworm.tar.partial" http://deb.debian.org/debian
     mv "$cache/bookworm.tar.partial" "$cache/bookworm.tar"
 fi
 
@@ -36,15 +38,17 @@ root_environment=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UT
 in_root() {
     chroot "$root" "${root_environment[@]}" "$@"
 }
-if ! { in_root apt-get update -qq && in_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"; } >"$root/apt.log" 2>&1; then
+if ! { timeout 300 chroot "$root" "${root_environment[@]}" apt-get update -qq \
+    && timeout 600 chroot "$root" "${root_environment[@]}" DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"; } >"$root/apt.log" 2>&1; then
     cat "$root/apt.log" >&2
     fail "apt could not install the package"
 fi
 cp -a "$root/var/cache/apt/archives/"*.deb "$cache/archives/" 2>/dev/null || true
 
-in_root dpkg-query -W -f='${Status}\n' corvalen | grep -q 'install ok installed' || fail "corvalen is not installed"
-in_root sh -c 'dpkg-query -W -f="\${Status}\n" fonts-wqy-microhei fonts-noto-cjk 2>/dev/null' | grep -q 'install ok installed' \
+installed=$(in_root dpkg-query -W -f='${Package} ${Status}\n')
+grep -q '^corvalen install ok installed$' <<<"$installed" || fail "corvalen is not installed"
+grep -q -E '^fonts-(wqy-microhei|noto-cjk) install ok installed$' <<<"$installed" \
     || fail "no CJK font came with the package"
 [[ $(in_root corvalen -platform offscreen --version) == "corvalen $(dpkg-deb --field "$deb" Version)" ]] \
     || fail "the installed corvalen answers --version wrongly"
