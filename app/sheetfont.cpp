@@ -1,25 +1,20 @@
 #include "sheetfont.h"
 
 #include <QFont>
-#include <QFontDatabase>
-#include <QStringList>
 
 QString sheetFontFamily()
 {
     return QStringLiteral("微软雅黑");
 }
 
-QString substituteSheetFontFamily()
+QStringList sheetFontSubstitutes()
 {
-    // In order of preference: the face Debian's package of the program
-    // depends on, then the one most other distributions carry.
-    const QStringList candidates{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")};
-    const QStringList installed = QFontDatabase().families();
-    for (const QString &family : candidates) {
-        if (installed.contains(family)) {
-            QFont::insertSubstitution(sheetFontFamily(), family);
-            return family;
-        }
-    }
-    return QString();
+    return {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")};
+}
+
+void substituteSheetFontFamily()
+{
+    // Asking the font database which face is installed would load it at
+    // start-up even for a window without text; matching does that lazily.
+    QFont::insertSubstitutions(sheetFontFamily(), sheetFontSubstitutes());
 }
