@@ -8,11 +8,12 @@
 class QApplication;
 class WindowFrameBridge;
 
-// What start-up sets up around the main window, in this order: the native
-// frame filter, kept for the life of the process; where the window system
-// sends no Windows messages, the bridge that gives the frame from
-// Qt's own events; then the compiled-in style sheet. Declare it before the
-// main window, so that the window is destroyed first.
+// What start-up sets up around the main window, in this order: the answer to
+// --help or --version, which ends the process instead; the native frame
+// filter, kept for the life of the process; where the window system sends no
+// Windows messages, the bridge that gives the frame from Qt's own events, and the substitute for the style sheet's Windows font; then the
+// compiled-in style sheet. Declare it before the main window, so that the
+// window is destroyed first.
 class ApplicationShell
 {
 public:

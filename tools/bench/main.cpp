@@ -1,141 +1,135 @@
-// Measures what a user waits for, each against a baseline taken in the same
-// run, and prints the ratios:
+// Measures what a user waits for and what the user's CPU pays, each against
+// a baseline taken in the same run, and prints a Markdown table of ratios.
+// Keystrokes are timed in process CPU time, so a busy machine disturbs them
+// little; launch is timed both on the clock and in the child's CPU time.
 // - a keystroke in the first point field (validator, change handler,
-//   distance, setText) against the same keystroke in a plain line edit;
-// - start-up, from launching a process to its first painted frame, of the
-//   main window against a bare main window with the same style sheet.
-// Run it under the platform to judge (an X server, or offscreen).
+//   distance, setText) against the same keystroke in a plain line edit, the
+//   handler alone; and with the window painted after each key, against the
+//   same form in an ordinary framed window;
+// - launch to the first painted frame against the same form in an ordinary
+//   framed window and against an empty main window, all started as the
+//   program starts (frame filter, font, style sheet);
+// - under X with xdotool: the process CPU time of typing keystrokes into the
+//   real window, and of sitting idle with the caret blinking, against the
+//   framed form.
+// Run it under the platform to judge (tools/with-display.sh for X).
 #include "applicationshell.h"
+#include "benchoptions.h"
 #include "corvalen.h"
+#include "framedform.h"
+#include "keystroke.h"
+#include "launch.h"
+#include "processcpu.h"
+#include "timing.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QProcess>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
-const char kFirstFrameOption[] = "--first-frame";
-
-double median(std::vector<double> values)
+void printHeader()
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    std::puts("| measure | Corvalen | baseline | ratio | aim |");
+    std::puts("|---|---|---|---|---|");
 }
 
-// Median time of one call of `run`, in microseconds, after a warm-up.
-double measure(int rounds, const std::function<void()> &run)
+void printRow(const char *what, double subject, double baseline, const char *unit, double aim)
 {
-    for (int i = 0; i < rounds / 10 + 1; ++i)
-        run();
-    std::vector<double> times;
-    QElapsedTimer timer;
-    for (int i = 0; i < rounds; ++i) {
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1000.0);
-    }
-    return median(times);
-}
-
-// One keystroke on average: a whole point typed, then erased in one go.
-double keystrokeMicros(QLineEdit *edit)
-{
-    const QString typed = QStringLiteral("30.5,120.3");
-    return measure(2000, [edit, &typed] {
-        QTest::keyClicks(edit, typed);
-        edit->clear();
-    }) / typed.size();
-}
-
-// Notes when a window has painted itself for the first time.
-class FirstPaint : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// The child side of the start-up measure: start like the program does, show
-// the window, and say so on the first painted frame.
-int runUntilFirstFrame(int argc, char *argv[], bool bare)
-{
-    QApplication application(argc, argv);
-    ApplicationShell shell(application);
-    QWidget *window = bare ? new QMainWindow : new Corvalen;
-    FirstPaint firstPaint;
-    window->installEventFilter(&firstPaint);
-    window->show();
-    while (!firstPaint.painted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::puts("painted");
+    std::printf("| %s | %.1f %s | %.1f %s | %.2f | <= %.2f |\n", what, subject, unit, baseline, unit,
+                subject / baseline, aim);
     std::fflush(stdout);
-    delete window;
-    return 0;
 }
 
-// Launch to first frame of a child process, in microseconds.
-double startupMicros(const QString &kind)
+void printSkipped(const char *what, const char *why)
 {
-    QProcess child;
-    QElapsedTimer timer;
-    timer.start();
-    child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kFirstFrameOption), kind});
-    child.waitForReadyRead(30000);
-    const double micros = timer.nsecsElapsed() / 1000.0;
-    child.waitForFinished(30000);
-    return micros;
+    std::printf("| %s | - | - | skipped: %s | |\n", what, why);
 }
 
-void report(const char *what, double subject, double baseline, double aim)
+void printKeystrokeRows()
 {
-    std::printf("%-30s %9.1f us   baseline %9.1f us   ratio %.2f (aim <= %.1f)\n",
-                what, subject, baseline, subject / baseline, aim);
+    Corvalen window;
+    FramedForm form;
+    QWidget plainWindow;
+    auto *plainEdit = new QLineEdit(&plainWindow);
+    for (QWidget *shown : {static_cast<QWidget *>(&window), static_cast<QWidget *>(&form), &plainWindow}) {
+        shown->show();
+        if (!QTest::qWaitForWindowExposed(shown))
+            return;
+    }
+    auto *point1 = window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint1"));
+    window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint2"))->setText(QStringLiteral("31.2,121.5"));
+    form.secondField()->setText(QStringLiteral("31.2,121.5"));
+
+    const double plainHandler = keystrokeMicros(plainEdit, Painting::Deferred);
+    const double handler = keystrokeMicros(point1, Painting::Deferred);
+    printRow("keystroke, handler only (vs plain line edit)", handler, plainHandler, "us", 1.3);
+    const double formPainted = keystrokeMicros(form.firstField(), Painting::Synchronous);
+    const double painted = keystrokeMicros(point1, Painting::Synchronous);
+    printRow("keystroke, handler and paint (vs framed form)", painted, formPainted, "us", 1.3);
+}
+
+void printLaunchRows()
+{
+    // Interleaved, so that a busy moment of the machine hits all alike.
+    const WindowKind kinds[] = {WindowKind::Empty, WindowKind::FramedForm, WindowKind::Program};
+    std::vector<double> waited[3], cpu[3];
+    for (int round = 0; round < 21; ++round) {
+        for (int k = 0; k < 3; ++k) {
+            const Launch launch = measureLaunch(kinds[k]);
+            waited[k].push_back(launch.waitedMicros / 1000);
+            cpu[k].push_back(launch.cpuMicros / 1000);
+        }
+    }
+    const double waitedProgram = median(waited[2]), cpuProgram = median(cpu[2]);
+    printRow("launch to first frame (vs framed form)", waitedProgram, median(waited[1]), "ms", 1.1);
+    printRow("launch to first frame (vs empty window)", waitedProgram, median(waited[0]), "ms", 1.2);
+    printRow("launch CPU to first frame (vs framed form)", cpuProgram, median(cpu[1]), "ms", 1.1);
+    printRow("launch CPU to first frame (vs empty window)", cpuProgram, median(cpu[0]), "ms", 1.2);
+}
+
+void printProcessCpuRows()
+{
+    const char typing[] = "CPU typing 720 keys (vs framed form)";
+    const char idle[] = "CPU idle 20 s, caret blinking (vs framed form)";
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        printSkipped(typing, "needs X");
+        printSkipped(idle, "needs X");
+        return;
+    }
+    const ProcessCpu form = measureProcessCpu(WindowKind::FramedForm);
+    const ProcessCpu program = measureProcessCpu(WindowKind::Program);
+    if (!form.measured || !program.measured) {
+        printSkipped(typing, "no xdotool, /proc or keyboard focus");
+        printSkipped(idle, "no xdotool, /proc or keyboard focus");
+        return;
+    }
+    printRow(typing, program.typingTicks, form.typingTicks, "ticks", 1.3);
+    // An idle baseline may spend no tick at all.
+    printRow(idle, program.idleTicks, qMax(form.idleTicks, 1L), "ticks", 1.5);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], kFirstFrameOption) == 0)
-        return runUntilFirstFrame(argc, argv, qstrcmp(argv[2], "bare") == 0);
-
+    ApplicationShell::prepare();
     QApplication application(argc, argv);
     ApplicationShell shell(application);
 
-    Corvalen window;
-    window.show();
-    QWidget plainWindow;
-    auto *plainEdit = new QLineEdit(&plainWindow);
-    plainWindow.show();
-    if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitForWindowExposed(&plainWindow))
-        return 1;
-    auto *point1 = window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint1"));
-    window.findChild<QLineEdit *>(QStringLiteral("lineEditPoint2"))->setText(QStringLiteral("31.2,121.5"));
-
-    const double plainKeystroke = keystrokeMicros(plainEdit);
-    const double keystroke = keystrokeMicros(point1);
-    report("keystroke in lineEditPoint1", keystroke, plainKeystroke, 1.5);
-
-    // Interleaved, so that a busy moment of the machine hits both alike.
-    std::vector<double> bare, program;
-    for (int i = 0; i < 15; ++i) {
-        bare.push_back(startupMicros(QStringLiteral("bare")));
-        program.push_back(startupMicros(QStringLiteral("corvalen")));
+    WindowKind kind;
+    if (argc == 3 && windowKindFromName(QString::fromLocal8Bit(argv[2]), &kind)) {
+        if (qstrcmp(argv[1], kFirstFrameOption) == 0)
+            return showUntilFirstFrame(kind);
+        if (qstrcmp(argv[1], kTypingTargetOption) == 0)
+            return runTypingTarget(kind);
     }
-    report("launch to first frame", median(program), median(bare), 1.3);
+
+    printHeader();
+    printKeystrokeRows();
+    printLaunchRows();
+    printProcessCpuRows();
     return 0;
 }

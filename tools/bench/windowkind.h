@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+// The windows the benchmark compares, each started as the program starts.
+enum class WindowKind { Empty, FramedForm, Program };
+
+// "empty", "form" or "corvalen"; false for any other name.
+bool windowKindFromName(const QString &name, WindowKind *kind);
+QString windowKindName(WindowKind kind);
+std::unique_ptr<QWidget> makeWindow(WindowKind kind);
