@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include <QtMath>
+
 #include "qlightboxwidget.h"
 #include "win32api.h"
 
@@ -10,11 +12,12 @@ QList<QLightBoxWidget *> overlaysIn(const QWidget *widget)
     return widget->findChildren<QLightBoxWidget *>();
 }
 
-QMargins frameMargins()
+QMargins frameMargins(qreal scale)
 {
     RECT frame = {0, 0, 0, 0};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, 0, 0);
-    return QMargins(-frame.left, frame.bottom, frame.right, frame.bottom);
+    const auto logical = [scale](LONG pixels) { return qCeil(pixels / scale); };
+    return QMargins(logical(-frame.left), logical(frame.bottom), logical(frame.right), logical(frame.bottom));
 }
 
 void MainWindowTest::openMainWindow(std::optional<QPoint> position)

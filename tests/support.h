@@ -28,8 +28,9 @@ template<typename T> T *child(const QObject *parent, const char *name)
 QList<QLightBoxWidget *> overlaysIn(const QWidget *widget);
 
 // The margins of a maximised window: the sizing frame of a standard window
-// as the system reports it, its bottom thickness also on top.
-QMargins frameMargins();
+// as the system reports it, its bottom thickness also on top, in logical
+// pixels at the given scale, rounded up.
+QMargins frameMargins(qreal scale = 1.0);
 
 // The base of the tests that drive the program's main window: init() opens a
 // new one and cleanup() closes it, so each test function starts afresh.

@@ -82,6 +82,27 @@ private:
 // Which edge of the window rectangle a probe point is measured from.
 enum Edge { Near, Far, Middle };
 
+// A probe offset of the table, written for 100 %, in device pixels at the
+// window's scale: shadow columns stay in the shadow, the band's first and
+// last columns stay its first and last, content columns stay past it. Far
+// offsets count from the exclusive edge.
+int scaledOffset(int offset, qreal scale)
+{
+    if (offset == 0 || scale == 1.0)
+        return offset;
+    const int inward = offset < 0 ? -offset - 1 : offset;
+    const int margin = qRound(12 * scale);
+    const int grip = qMax(1, qRound(5 * scale));
+    int scaled;
+    if (inward < 12)
+        scaled = qMin(margin - 1, qRound(inward * scale));
+    else if (inward < 17)
+        scaled = margin + (inward == 16 ? grip - 1 : qMin(grip - 1, qRound((inward - 12) * scale)));
+    else
+        scaled = margin + grip + qRound((inward - 17) * scale);
+    return offset < 0 ? -scaled - 1 : scaled;
+}
+
 int along(Edge edge, int offset, LONG nearEdge, LONG farEdge)
 {
     switch (edge) {
@@ -216,9 +237,11 @@ void TestWinFrame::hitTestAnswersAtTheBandBounds()
 
     const HWND window = handleOf(m_window);
     m_window->move(windowPosition);
-    QTRY_COMPARE(QPoint(windowRect(window).left, windowRect(window).top), windowPosition);
+    const qreal scale = m_window->devicePixelRatioF();
+    QTRY_COMPARE(QPoint(windowRect(window).left, windowRect(window).top), windowPosition * scale);
     const RECT rect = windowRect(window);
-    const QPoint point(along(xEdge, x, rect.left, rect.right), along(yEdge, y, rect.top, rect.bottom));
+    const QPoint point(along(xEdge, scaledOffset(x, scale), rect.left, rect.right),
+                       along(yEdge, scaledOffset(y, scale), rect.top, rect.bottom));
     QCOMPARE(hitTest(window, point), LRESULT(zone));
 }
 
@@ -232,14 +255,15 @@ void TestWinFrame::maximiseAndRestoreSwitchTheLayoutOncePerTransition()
     // Maximised by the system, not by the window's own button.
     ShowWindow(window, SW_MAXIMIZE);
     QTRY_VERIFY(IsZoomed(window));
-    QTRY_COMPARE(m_window->contentsMargins(), frameMargins());
+    // Rounded up at a fractional scale: no device pixel of content is off the screen.
+    QTRY_COMPARE(m_window->contentsMargins(), frameMargins(m_window->devicePixelRatioF()));
     QCOMPARE(button->property("maximizeProperty"), QVariant(true));
     QCOMPARE(writes.count, 1);
 
     // The system asks again while maximised: margins stay, no second write.
     MINMAXINFO limits = {};
     SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    QCOMPARE(m_window->contentsMargins(), frameMargins());
+    QCOMPARE(m_window->contentsMargins(), frameMargins(m_window->devicePixelRatioF()));
     QCOMPARE(writes.count, 1);
 
     ShowWindow(window, SW_RESTORE);
