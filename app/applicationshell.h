@@ -14,7 +14,7 @@ class WindowFrameBridge;
 // Windows messages, the bridge that gives the frame from Qt's own events, and the substitute for the style sheet's Windows font; then the
 // compiled-in style sheet. Declare it before the main window, so that the
 // window is destroyed first.
-class ApplicationShell
+class ApplicationShell final
 {
 public:
     // What must be set before the application object exists: scaling that
@@ -23,6 +23,8 @@ public:
 
     explicit ApplicationShell(QApplication &application);
     ~ApplicationShell();
+    ApplicationShell(const ApplicationShell &) = delete;
+    ApplicationShell &operator=(const ApplicationShell &) = delete;
 
 private:
 #ifndef Q_OS_WIN

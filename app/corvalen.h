@@ -11,7 +11,7 @@ class QLineEdit;
 
 // The main window: a frameless, translucent window with its own title bar
 // and the live great-circle distance between two typed points.
-class Corvalen : public QMainWindow
+class Corvalen final : public QMainWindow
 {
     Q_OBJECT
 

@@ -5,7 +5,7 @@
 
 // The About card: program name, version and developer on a white card with
 // a title strip, over the dimmed main window.
-class QAboutDlg : public QBaseDialog
+class QAboutDlg final : public QBaseDialog
 {
     Q_OBJECT
 

@@ -7,7 +7,7 @@
 // overlay appears: the dimmed background behind a modal dialog. The owner
 // shows, hides and deletes it; a resize of the parent while it is visible
 // takes a fresh image at the new size.
-class QLightBoxWidget : public QWidget
+class QLightBoxWidget final : public QWidget
 {
     Q_OBJECT
 

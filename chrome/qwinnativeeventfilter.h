@@ -12,7 +12,7 @@ class QWidget;
 // window: no non-client area, sizing from a thin grip band inside the shadow
 // margin, and margins and maximise-button picture that follow the window's
 // real maximised state. Dialogs and fixed-size windows are left alone.
-class QWinNativeEventFilter : public QAbstractNativeEventFilter
+class QWinNativeEventFilter final : public QAbstractNativeEventFilter
 {
 public:
     QWinNativeEventFilter();

@@ -25,6 +25,19 @@ did_not_start() {
     exit 1
 }
 
+# wait_for_ready WHAT PID LOG COMMAND...: waits up to 10 s, while PID runs,
+# for COMMAND to succeed; otherwise fails with LOG.
+wait_for_ready() {
+    local what=$1 pid=$2 log=$3
+    shift 3
+    for _ in $(seq 100); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    did_not_start "$what" "$log"
+}
+
 # Xvfb picks a free display number itself and writes it to the pipe.
 mkfifo "$workdir/display"
 Xvfb -displayfd 3 -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
@@ -37,30 +50,14 @@ export DISPLAY=":$number"
 openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
 wm_pid=$!
 export WINDOW_MANAGER_PID=$wm_pid
-wm_ready=
-for _ in $(seq 100); do
-    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-        wm_ready=1
-        break
-    fi
-    kill -0 "$wm_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -n $wm_ready ]] || did_not_start "the window manager (openbox)" "$workdir/openbox.log"
+wait_for_ready "the window manager (openbox)" "$wm_pid" "$workdir/openbox.log" \
+    sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
 
 if [[ ${CORVALEN_COMPOSITOR:-0} == 1 ]]; then
     xcompmgr 2>"$workdir/xcompmgr.log" &
     compositor_pid=$!
-    compositor_ready=
-    for _ in $(seq 100); do
-        if xwininfo -root -children | grep -q '"xcompmgr"'; then
-            compositor_ready=1
-            break
-        fi
-        kill -0 "$compositor_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [[ -n $compositor_ready ]] || did_not_start "the compositing manager (xcompmgr)" "$workdir/xcompmgr.log"
+    wait_for_ready "the compositing manager (xcompmgr)" "$compositor_pid" "$workdir/xcompmgr.log" \
+        sh -c "xwininfo -root -children | grep -q '\"xcompmgr\"'"
 fi
 
 unset QT_QPA_PLATFORM
