@@ -188,7 +188,7 @@ void TestWinFrame::windowHasNoNonClientArea()
     RECT inside;
     QVERIFY(GetClientRect(window, &inside));
     QCOMPARE(QSize(inside.right, inside.bottom), QSize(proposed.right - proposed.left, proposed.bottom - proposed.top));
-    QCOMPARE(QSize(inside.right, inside.bottom), QSize(743, 175));
+    QCOMPARE(QSize(inside.right, inside.bottom), QSize(743, 175) * m_window->devicePixelRatioF());
 }
 
 void TestWinFrame::hitTestAnswersAtTheBandBounds_data()
