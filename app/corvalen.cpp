@@ -1,5 +1,6 @@
 #include "corvalen.h"
 
+#include "acceptedtextkeeper.h"
 #include "coordinates.h"
 #include "framegeometry.h"
 #include "qaboutdlg.h"
@@ -97,6 +98,7 @@ void Corvalen::setCoordinateValidator(QLineEdit *edit)
 {
     const QRegExp pattern(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp);
     edit->setValidator(new QRegExpValidator(pattern, this));
+    new AcceptedTextKeeper(edit);
 }
 
 // Keeps the latitude and longitude text of a field once it holds exactly one
