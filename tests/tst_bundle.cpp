@@ -441,7 +441,7 @@ void TestBundle::sheetHasItsRulesAndBanners()
     // Each banner heads its group.
     for (int group = 0; group < expected.size(); ++group) {
         const QString after = text.mid(text.indexOf(expected.at(group)) + expected.at(group).size()).trimmed();
-        QVERIFY(after.startsWith(selectors.at(QVector<int>{32, 42, 51, 60, 64}.at(group))));
+        QVERIFY(after.startsWith(selectors.at(QVector<int>{33, 43, 52, 61, 65}.at(group))));
     }
 }
 
