@@ -1,5 +1,6 @@
 #include "corvalen.h"
 
+#include "acceptedtextkeeper.h"
 #include "coordinates.h"
 #include "qaboutdlg.h"
 #include "windowframe.h"
@@ -101,6 +102,7 @@ void Corvalen::setCoordinateValidator(QLineEdit *edit)
 {
     const QRegExp pattern(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp);
     edit->setValidator(new QRegExpValidator(pattern, this));
+    new AcceptedTextKeeper(edit);
 }
 
 // Keeps the latitude and longitude text of a field once it holds exactly one

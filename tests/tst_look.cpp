@@ -35,6 +35,7 @@ private slots:
     void titleButtonsShowTheirStripFrames_data();
     void titleButtonsShowTheirStripFrames();
     void focusedFieldAloneHasTheAccentFrame();
+    void focusedTitleButtonShowsIt();
 };
 
 namespace {
@@ -264,6 +265,21 @@ void TestLook::focusedFieldAloneHasTheAccentFrame()
     QCOMPARE(frameColour(first), plain);
     QCOMPARE(frameColour(second), accent);
     QCOMPARE(insideColour(second), QColor(Qt::white));
+}
+
+// A keyboard user sees which title-bar button Tab reached: a light square
+// behind its picture, where the strip itself is transparent.
+void TestLook::focusedTitleButtonShowsIt()
+{
+    QApplication::setActiveWindow(m_window);
+    for (const char *name : {"toolButtonVersion", "toolButton_min", "toolButton_close"}) {
+        auto *button = child<QToolButton>(name);
+        QCOMPARE(qAlpha(rendered(button).pixel(2, 12)), 0);
+        button->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(button->hasFocus());
+        const QColor square = rendered(button).pixelColor(2, 12);
+        QVERIFY2(square.alpha() > 0 && square.lightness() == 255, name);
+    }
 }
 
 QTEST_MAIN(TestLook)

@@ -1,6 +1,8 @@
 #include "corvalen.h"
+#include "qaboutdlg.h"
 #include "support.h"
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
@@ -28,6 +30,8 @@ private slots:
     void titleBarKeepsItsHeightAndEdgesAtAnyWidth();
     void focusStartsInTheFirstFieldAndTabFollowsTheForm();
     void eachInputHasItsOwnValidator();
+    void screenReadersHearEveryControlsName_data();
+    void screenReadersHearEveryControlsName();
 };
 
 void TestMainForm::init()
@@ -201,6 +205,53 @@ void TestMainForm::eachInputHasItsOwnValidator()
     QCOMPARE(first->parent(), static_cast<QObject *>(m_window));
     QVERIFY(!child<QLineEdit>("lineEditDistance")->validator());
     QVERIFY(!child<QLineEdit>("lineEditDistance")->isReadOnly());
+}
+
+// What a screen reader announces, in the program's own language: the fields
+// are named by their labels, the picture-only buttons and the card by names
+// of their own (the card's window title is the form's name, not a word to
+// read out). A description is given where the name alone does not say what
+// the control does.
+void TestMainForm::screenReadersHearEveryControlsName_data()
+{
+    QTest::addColumn<bool>("onCard");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("described");
+
+    const int button = QAccessible::Button;
+    const int field = QAccessible::EditableText;
+    QTest::newRow("window") << false << "CorvalenClass" << int(QAccessible::Window) << "Corvalen" << false;
+    QTest::newRow("version button") << false << "toolButtonVersion" << button << "关于" << true;
+    QTest::newRow("minimise button") << false << "toolButton_min" << button << "最小化" << false;
+    QTest::newRow("maximise button") << false << "toolButton_max" << button << "最大化" << true;
+    QTest::newRow("close button") << false << "toolButton_close" << button << "关闭" << true;
+    QTest::newRow("point 1") << false << "lineEditPoint1" << field << "点1：" << true;
+    QTest::newRow("point 2") << false << "lineEditPoint2" << field << "点2：" << true;
+    QTest::newRow("distance") << false << "lineEditDistance" << field << "距离(KM)：" << true;
+    QTest::newRow("card") << true << "QAboutDlg" << int(QAccessible::Dialog) << "关于" << true;
+    QTest::newRow("card close button") << true << "toolButton_close" << button << "关闭" << false;
+}
+
+void TestMainForm::screenReadersHearEveryControlsName()
+{
+    QFETCH(bool, onCard);
+    QFETCH(QString, objectName);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(bool, described);
+
+    QAboutDlg card(m_window);
+    QWidget *top = onCard ? static_cast<QWidget *>(&card) : m_window;
+    QWidget *widget = top->objectName() == objectName ? top : top->findChild<QWidget *>(objectName);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(!accessible->text(QAccessible::Description).isEmpty(), described);
+    QCOMPARE(top->windowTitle(), onCard ? QStringLiteral("QAboutDlg") : QStringLiteral("Corvalen"));
 }
 
 QTEST_MAIN(TestMainForm)

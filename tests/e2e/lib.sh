@@ -10,14 +10,15 @@ fail() {
 # start_program EXECUTABLE [ARG...]: starts it (or a launcher that runs it),
 # waits for its main window to show and focuses it. Sets PROGRAM_PID and WINDOW.
 start_program() {
-    "$@" &
+    PROGRAM_LOG=$(mktemp)
+    "$@" 2> >(tee "$PROGRAM_LOG" >&2) &
     PROGRAM_PID=$!
     WINDOW=
     for _ in $(seq 300); do
         # A search that meets a window being destroyed (Wine makes and drops
         # some while starting) fails as a whole; it is simply asked again.
         WINDOW=$(xdotool search --onlyvisible --limit 1 --name '^Corvalen$' 2>/dev/null) && break
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its window showed"
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its window showed: $(cat "$PROGRAM_LOG")"
         sleep 0.1
     done
     [[ -n $WINDOW ]] || fail "the main window did not show"
