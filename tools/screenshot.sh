@@ -18,9 +18,8 @@ fi
 
 source "$root/tests/e2e/lib.sh"
 xsetroot -solid '#d5dbe3'
-xcompmgr &
-compositor=$!
-trap 'kill "$compositor" 2>/dev/null || true' EXIT
+start_compositor
+trap 'kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
 
 start_program "$executable"
 read -r x y width height < <(window_geometry "$WINDOW")
