@@ -13,7 +13,7 @@ class QLineEdit;
 // text back themselves). The keeper puts back the announced text, caret and
 // selection itself, so the field never depends on that history; the price is
 // that a refused edit also clears the field's undo steps.
-class AcceptedTextKeeper : public QObject
+class AcceptedTextKeeper final : public QObject
 {
     Q_OBJECT
 

@@ -12,18 +12,29 @@
 
 namespace {
 
-// Notes when a window has painted itself for the first time.
+// Notes when a window has painted for the first time: itself or any of its
+// widgets, as opaque content may cover the whole window.
 class FirstPaint final : public QObject
 {
 public:
+    explicit FirstPaint(const QWidget *window)
+        : m_window(window)
+    {
+    }
+
     bool painted = false;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        painted = painted || event->type() == QEvent::Paint;
+        painted = painted
+            || (event->type() == QEvent::Paint && watched->isWidgetType()
+                && static_cast<QWidget *>(watched)->window() == m_window);
         return false;
     }
+
+private:
+    const QWidget *m_window;
 };
 
 } // namespace
@@ -31,8 +42,8 @@ protected:
 int showUntilFirstFrame(WindowKind kind)
 {
     const auto window = makeWindow(kind);
-    FirstPaint firstPaint;
-    window->installEventFilter(&firstPaint);
+    FirstPaint firstPaint(window.get());
+    qApp->installEventFilter(&firstPaint);
     window->show();
     while (!firstPaint.painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
