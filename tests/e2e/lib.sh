@@ -131,7 +131,8 @@ shadow_margin() {
 # title_button WINDOW close|minimise|version: prints the screen point at the
 # middle of a title-bar button of the main window WINDOW. The buttons are
 # 24 px, centred in the 48 px bar: right margin 11, then close, minimise and
-# version, 8 px apart; all of it times QT_SCALE_FACTOR.
+# version, 8 px apart; all of it times the display's scale (DISPLAY_SCALE,
+# else QT_SCALE_FACTOR).
 title_button() {
     local x y w h margin index
     read -r x y w h < <(window_geometry "$1")
@@ -142,7 +143,7 @@ title_button() {
     version) index=2 ;;
     *) fail "no title-bar button $2" ;;
     esac
-    awk -v s="${QT_SCALE_FACTOR:-1}" -v right=$((x + w)) -v top="$y" -v m="$margin" -v i="$index" \
+    awk -v s="${DISPLAY_SCALE:-${QT_SCALE_FACTOR:-1}}" -v right=$((x + w)) -v top="$y" -v m="$margin" -v i="$index" \
         'BEGIN { printf "%d %d\n", right - s * (m + 11 + 12 + 32 * i), top + s * (m + 24) }'
 }
 

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# At the scale factor that QT_SCALE_FACTOR gives, with a compositor: the
+# At the scale factor that QT_SCALE_FACTOR gives, or that the desktop asks
+# for with the Xft.dpi resource (CORVALEN_XFT_DPI), with a compositor: the
 # window opens at its scaled size, title drags and band resizes follow the
 # pointer, a maximised window covers the screen and the About card opens
 # centred over the window.
 source "$(dirname "$0")/lib.sh"
 
-scale=${QT_SCALE_FACTOR:?}
+if [[ -n ${CORVALEN_XFT_DPI:-} ]]; then
+    echo "Xft.dpi: $CORVALEN_XFT_DPI" | xrdb -merge
+    DISPLAY_SCALE=$(awk -v dpi="$CORVALEN_XFT_DPI" 'BEGIN { print dpi / 96 }')
+    export DISPLAY_SCALE
+fi
+scale=${DISPLAY_SCALE:-${QT_SCALE_FACTOR:?}}
 scaled() { awk -v s="$scale" -v n="$1" 'BEGIN { printf "%d", n * s + 0.5 }'; }
 margin=$(scaled 12)
 
