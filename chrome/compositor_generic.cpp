@@ -5,12 +5,6 @@
 
 // The Windows desktop always composites, and other platforms give no sign.
 
-Compositor *Compositor::instance()
-{
-    static Compositor *const compositor = new Compositor;
-    return compositor;
-}
-
 Compositor::Compositor()
     : QObject(QCoreApplication::instance())
     , m_active(true)
@@ -22,8 +16,4 @@ Compositor::~Compositor() = default;
 bool Compositor::isActive() const
 {
     return true;
-}
-
-void Compositor::recheck()
-{
 }

@@ -51,12 +51,6 @@ private:
 
 } // namespace
 
-Compositor *Compositor::instance()
-{
-    static Compositor *const compositor = new Compositor;
-    return compositor;
-}
-
 Compositor::Compositor()
     : QObject(QCoreApplication::instance())
     , m_active(isActive())
@@ -84,13 +78,4 @@ Compositor::~Compositor()
 bool Compositor::isActive() const
 {
     return !QX11Info::isPlatformX11() || QX11Info::isCompositingManagerRunning();
-}
-
-void Compositor::recheck()
-{
-    const bool active = isActive();
-    if (active == m_active)
-        return;
-    m_active = active;
-    emit activeChanged(active);
 }

@@ -8,3 +8,7 @@
 // on top everywhere. Fractional factors are kept, and pixmaps come at the
 // screen's density.
 void enableHighDpiScaling();
+
+// Whether the desktop names a scale of its own for Qt to follow; each
+// platform answers in a file of its own.
+bool desktopAsksForScaling();

@@ -1,18 +1,16 @@
 #include "highdpi.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 
-namespace {
-
-// Whether the X resources on the root window of the display that Qt will
-// open name an Xft.dpi. Asked on a short connection of its own, as the
-// application's does not exist yet.
-bool displaySetsXftDpi()
+// Qt takes the factor from Xft.dpi where it is set, else from the X server's
+// figure, which is left out: whether the X resources on the root window of
+// the display that Qt will open name an Xft.dpi. Asked on a short connection
+// of its own, as the application's does not exist yet.
+bool desktopAsksForScaling()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
@@ -34,19 +32,4 @@ bool displaySetsXftDpi()
     }
     xcb_disconnect(connection);
     return found;
-}
-
-} // namespace
-
-void enableHighDpiScaling()
-{
-    // Qt takes the factor from Xft.dpi where it is set, else from the X
-    // server's figure, which is left out.
-    if (displaySetsXftDpi())
-        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
-    // 125 % and 150 % stay what they are instead of becoming 1 or 2.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-#endif
 }

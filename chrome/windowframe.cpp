@@ -101,15 +101,14 @@ void followWindowState(QWidget *window)
         return;
     const bool maximized = window->isMaximized();
     window->setContentsMargins(maximized || window->isFullScreen() ? QMargins() : normalMargins(window));
-    const auto *button = window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
-    if (button && button->property("maximizeProperty").toBool() != maximized)
-        showMaximizedState(window, maximized);
+    showMaximizedState(window, maximized);
 }
 
 void showMaximizedState(QWidget *window, bool maximized)
 {
     auto *button = window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
-    if (!button)
+    // Absent before the first maximise, which reads as false.
+    if (!button || button->property("maximizeProperty").toBool() == maximized)
         return;
     button->setProperty("maximizeProperty", maximized);
     button->style()->unpolish(button);

@@ -43,7 +43,8 @@ Qt::Edges edgesAt(const QWidget *window, const QPoint &globalPosition);
 void followWindowState(QWidget *window);
 
 // Sets the maximise button's "maximizeProperty" and re-polishes it, so that
-// the style sheet shows the restore picture while maximised.
+// the style sheet shows the restore picture while maximised; nothing is
+// written when the property already says so.
 void showMaximizedState(QWidget *window, bool maximized);
 
 } // namespace WindowFrame

@@ -67,8 +67,7 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
             return false;
         m_pressedWindow = window;
         m_pressedWidget = widget;
-        m_pressPosition = event->globalPos();
-        m_pressScreenPosition = event->screenPos();
+        m_pressPosition = event->screenPos();
         // Where the window really is, from the pointer's own coordinates: Qt
         // may hold a stale position for a window the manager has just placed.
         m_pressGeometry = QRect(event->globalPos() - event->windowPos().toPoint(), widget->size());
@@ -82,14 +81,14 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
                 return false;
             }
             if (!m_resizingByHand) {
-                if (startSystemDrag(m_pressedWidget, m_pressedEdges, m_pressScreenPosition)) {
+                if (startSystemDrag(m_pressedWidget, m_pressedEdges, m_pressPosition)) {
                     m_pressedEdges = {};
                     return true;
                 }
                 // No window manager: the band follows the pointer by hand.
                 m_resizingByHand = true;
             }
-            resizeByHand(event->globalPos());
+            resizeByHand(event->screenPos());
             return true;
         }
         if (event->buttons() == Qt::NoButton) {
@@ -109,9 +108,10 @@ bool WindowFrameBridge::handleMouse(QWindow *window, const QMouseEvent *event)
     }
 }
 
-void WindowFrameBridge::resizeByHand(const QPoint &globalPosition)
+void WindowFrameBridge::resizeByHand(const QPointF &screenPosition)
 {
-    m_pressedWidget->setGeometry(resizedByEdges(m_pressGeometry, m_pressedEdges, globalPosition - m_pressPosition,
+    const QPoint moved = (screenPosition - m_pressPosition).toPoint();
+    m_pressedWidget->setGeometry(resizedByEdges(m_pressGeometry, m_pressedEdges, moved,
                                                 m_pressedWidget->minimumSize(), m_pressedWidget->maximumSize()));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QRect>
 
@@ -31,7 +31,7 @@ private:
     Q_DISABLE_COPY(WindowFrameBridge)
     bool handleMouse(QWindow *window, const QMouseEvent *event);
     // Resizes the pressed window as the pointer has moved since the press.
-    void resizeByHand(const QPoint &globalPosition);
+    void resizeByHand(const QPointF &screenPosition);
     void showEdgesCursor(Qt::Edges edges);
 
     // Edges of the cursor shape currently overriding the widgets' own.
@@ -41,8 +41,9 @@ private:
     Qt::Edges m_pressedEdges;
     QPointer<QWindow> m_pressedWindow;
     QPointer<QWidget> m_pressedWidget;
-    QPoint m_pressPosition;
-    QPointF m_pressScreenPosition;
+    // Where the button went down, with the fraction that keeps the device
+    // pixel at scale factors above 1.
+    QPointF m_pressPosition;
     QRect m_pressGeometry;
     bool m_resizingByHand = false;
 };
