@@ -2,12 +2,12 @@
 
 #include "commandline.h"
 #include "highdpi.h"
-#include "qwinnativeeventfilter.h"
 #include "stylesheet.h"
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include "qwinnativeeventfilter.h"
+#else
 #include "sheetfont.h"
-#include "windowframebridge.h"
 #endif
 
 #include <QApplication>
@@ -20,12 +20,10 @@ void ApplicationShell::prepare()
 ApplicationShell::ApplicationShell(QApplication &application)
 {
     answerHelpAndVersion(application);
+#ifdef Q_OS_WIN
     // Lives as long as the process; the application does not own it.
-    auto *frameFilter = new QWinNativeEventFilter;
-    application.installNativeEventFilter(frameFilter);
-#ifndef Q_OS_WIN
-    m_frameBridge = std::make_unique<WindowFrameBridge>();
-    application.installEventFilter(m_frameBridge.get());
+    application.installNativeEventFilter(new QWinNativeEventFilter);
+#else
     substituteSheetFontFamily();
 #endif
     m_styleSheetFile.emplace(QStringLiteral(":/stylesheet.css"));

@@ -11,7 +11,9 @@
 
 namespace {
 
-// How far the content's shadow spreads.
+// The transparent band around the content in which its shadow is drawn, and
+// how far the shadow spreads.
+constexpr int kShadowMargin = 12;
 constexpr qreal kShadowBlurRadius = 12.0;
 
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
@@ -24,12 +26,11 @@ constexpr auto kKeepEmptyParts = QString::KeepEmptyParts;
 
 Corvalen::Corvalen(QWidget *parent)
     : QMainWindow(parent)
-    , m_titleBarDrag(this)
     , m_shadow(kShadowBlurRadius)
 {
     ui.setupUi(this);
 
-    WindowFrame::makeFrameless(this);
+    m_frame = new WindowFrame(this);
 
     // Only the central widget is opaque; the window paints its shadow in the
     // margin around it.
@@ -37,6 +38,8 @@ Corvalen::Corvalen(QWidget *parent)
     ui.centralWidget->setBackgroundRole(QPalette::Window);
 
     ui.frameTitle->installEventFilter(this);
+    m_frame->setTitleBar(ui.frameTitle);
+    m_frame->setShadowMargins(QMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin));
 
     // A fresh About card per click, over the dimmed window content; leaving
     // the handler destroys it together with its overlay.
@@ -58,26 +61,21 @@ Corvalen::Corvalen(QWidget *parent)
 
 Corvalen::~Corvalen() = default;
 
+// The frame moves the window by its title bar; a double click on the title
+// bar neither maximises nor restores.
 bool Corvalen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != ui.frameTitle)
-        return false;
-    // A double click on the title bar neither maximises nor restores.
-    if (event->type() == QEvent::MouseButtonDblClick
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        return true;
-    return m_titleBarDrag.handle(event);
+    return watched == ui.frameTitle && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
 }
 
 void Corvalen::paintEvent(QPaintEvent *)
 {
-    // Without margins (maximised, or no compositor) there is no room for it.
-    const QMargins margins = contentsMargins();
-    if (margins.isNull())
+    // Maximised, or without a compositor, there is no band to draw it in.
+    if (!m_frame->isShadowShown())
         return;
     QPainter painter(this);
-    const int reach = qMax(qMax(margins.left(), margins.right()), qMax(margins.top(), margins.bottom()));
-    m_shadow.paint(painter, ui.centralWidget->geometry(), reach, devicePixelRatioF());
+    m_shadow.paint(painter, ui.centralWidget->geometry(), kShadowMargin, m_frame->devicePixelRatio());
 }
 
 void Corvalen::on_toolButton_min_clicked()

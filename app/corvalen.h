@@ -1,13 +1,13 @@
 #pragma once
 
 #include "contentshadow.h"
-#include "titlebardrag.h"
 #include "ui_corvalen.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 class QLineEdit;
+class WindowFrame;
 
 // The main window: a frameless, translucent window with its own title bar
 // and the live great-circle distance between two typed points.
@@ -36,6 +36,6 @@ private:
     Ui::CorvalenClass ui;
     QStringList m_listPoint1;
     QStringList m_listPoint2;
-    TitleBarDrag m_titleBarDrag;
+    WindowFrame *m_frame = nullptr;
     ContentShadow m_shadow;
 };

@@ -1,33 +1,29 @@
 #include "stylesheet.h"
 
+#include "windowframe.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringList>
 
-void applyStyleSheet(QApplication &application, QFile &file)
-{
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    application.setStyleSheet(styleSheetForRatio(QString::fromUtf8(file.readAll()), application.devicePixelRatio()));
-    file.close();
-}
+namespace {
 
-QString styleSheetForRatio(const QString &sheet, double ratio)
+// A declaration's urls of PNG art that has a 2x version, named as the 2x
+// version with the up to four cuts after each doubled; empty when it names none.
+QString atHighDensity(const QString &declaration)
 {
-    if (ratio <= 1)
-        return sheet;
-    // A url of a PNG file and the up to four cuts after it.
     static const QRegularExpression url(QStringLiteral("url\\(([^)]+)\\.png\\)((?:\\s+\\d+){0,4})"));
     static const QRegularExpression number(QStringLiteral("\\d+"));
     QString adapted;
     int copied = 0;
-    for (auto urls = url.globalMatch(sheet); urls.hasNext();) {
+    for (auto urls = url.globalMatch(declaration); urls.hasNext();) {
         const QRegularExpressionMatch match = urls.next();
         const QString fine = match.captured(1) + QStringLiteral("@2x.png");
         if (!QFile::exists(fine))
             continue;
         // Quoted: Qt's sheet parser rejects an "@" in a bare url.
-        adapted += sheet.mid(copied, match.capturedStart() - copied) + QStringLiteral("url(\"") + fine
+        adapted += declaration.mid(copied, match.capturedStart() - copied) + QStringLiteral("url(\"") + fine
             + QStringLiteral("\")");
         const QString cuts = match.captured(2);
         int at = 0;
@@ -38,5 +34,40 @@ QString styleSheetForRatio(const QString &sheet, double ratio)
         }
         copied = match.capturedEnd();
     }
-    return adapted + sheet.mid(copied);
+    return copied ? adapted + declaration.mid(copied) : QString();
+}
+
+} // namespace
+
+void applyStyleSheet(QApplication &application, QFile &file)
+{
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    application.setStyleSheet(withHighDensityArt(QString::fromUtf8(file.readAll())));
+    file.close();
+}
+
+QString withHighDensityArt(const QString &sheet)
+{
+    static const QRegularExpression comment(QStringLiteral("/\\*.*?\\*/"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression rule(QStringLiteral("([^{}]+)\\{([^{}]*)\\}"));
+    const QString scope = QStringLiteral("*[%1=\"true\"] ").arg(QLatin1String(WindowFrame::kHighDensityProperty));
+    QString added;
+    for (auto rules = rule.globalMatch(QString(sheet).remove(comment)); rules.hasNext();) {
+        const QRegularExpressionMatch match = rules.next();
+        QStringList declarations;
+        for (const QString &declaration : match.captured(2).split(QLatin1Char(';'))) {
+            const QString fine = atHighDensity(declaration.trimmed());
+            if (!fine.isEmpty())
+                declarations << fine;
+        }
+        if (declarations.isEmpty())
+            continue;
+        QStringList selectors;
+        for (const QString &selector : match.captured(1).split(QLatin1Char(',')))
+            selectors << scope + selector.trimmed();
+        added += QStringLiteral("\r\n%1 { %2; }").arg(selectors.join(QLatin1Char(',')), declarations.join(QStringLiteral("; ")));
+    }
+    return sheet + added;
 }

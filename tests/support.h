@@ -27,10 +27,12 @@ template<typename T> T *child(const QObject *parent, const char *name)
 // The light-box overlays that dialogs put over a widget and left there.
 QList<QLightBoxWidget *> overlaysIn(const QWidget *widget);
 
+#ifdef Q_OS_WIN
 // The margins of a maximised window: the sizing frame of a standard window
 // as the system reports it, its bottom thickness also on top, in logical
 // pixels at the given scale, rounded up.
 QMargins frameMargins(qreal scale = 1.0);
+#endif
 
 // The base of the tests that drive the program's main window: init() opens a
 // new one and cleanup() closes it, so each test function starts afresh.

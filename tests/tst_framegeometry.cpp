@@ -14,12 +14,10 @@ private slots:
     void zoneOfAPoint();
     void maximizedMarginsUseTheBottomThicknessOnTop_data();
     void maximizedMarginsUseTheBottomThicknessOnTop();
-    void pointsAreSignExtendedSixteenBitWords_data();
-    void pointsAreSignExtendedSixteenBitWords();
     void bandsAndMaximizedMarginsFollowTheScale_data();
     void bandsAndMaximizedMarginsFollowTheScale();
-    void zonesResizeTheirOwnEdges_data();
-    void zonesResizeTheirOwnEdges();
+    void edgesShowTheirResizeCursor_data();
+    void edgesShowTheirResizeCursor();
     void bandDragsMoveOnlyTheirEdges_data();
     void bandDragsMoveOnlyTheirEdges();
     void cardIsCentredAndKeptOnScreen_data();
@@ -31,38 +29,39 @@ void TestFrameGeometry::zoneOfAPoint_data()
     QTest::addColumn<QPoint>("origin");
     QTest::addColumn<QPoint>("fromTopLeft");
     QTest::addColumn<QPoint>("fromBottomRight");
-    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("edges");
 
     // A point is given either from the top-left corner (L, T) or, where that
     // column is null, from the bottom-right corner (R, B) of a 743 x 175 window.
     const QPoint none;
+    const Qt::Edges L = Qt::LeftEdge, R = Qt::RightEdge, T = Qt::TopEdge, B = Qt::BottomEdge;
     for (const QPoint origin : {QPoint(100, 50), QPoint(-1900, -1000), QPoint(-400, 30)}) {
         const QByteArray at = QByteArray::number(origin.x()) + "," + QByteArray::number(origin.y()) + ": ";
         auto row = [&](const char *name) -> QTestData & { return QTest::newRow(at + name); };
-        row("first left column") << origin << QPoint(12, 80) << none << HTLEFT;
-        row("last left column") << origin << QPoint(16, 80) << none << HTLEFT;
-        row("inside the left band") << origin << QPoint(17, 80) << none << kNoZone;
-        row("left shadow") << origin << QPoint(11, 80) << none << kNoZone;
-        row("last right column") << origin << none << QPoint(-17, -80) << HTRIGHT;
-        row("first right column") << origin << none << QPoint(-13, -80) << HTRIGHT;
-        row("right shadow") << origin << none << QPoint(-12, -80) << kNoZone;
-        row("inside the right band") << origin << none << QPoint(-18, -80) << kNoZone;
-        row("top band") << origin << QPoint(300, 12) << none << HTTOP;
-        row("top band end") << origin << QPoint(300, 16) << none << HTTOP;
-        row("below the top band") << origin << QPoint(300, 17) << none << kNoZone;
-        row("top shadow") << origin << QPoint(300, 11) << none << kNoZone;
-        row("bottom band") << origin << none << QPoint(-300, -17) << HTBOTTOM;
-        row("bottom band end") << origin << none << QPoint(-300, -13) << HTBOTTOM;
-        row("bottom shadow") << origin << none << QPoint(-300, -12) << kNoZone;
-        row("top-left corner") << origin << QPoint(14, 14) << none << HTTOPLEFT;
-        row("top-right corner") << origin << none << QPoint(-15, -175 + 14) << HTTOPRIGHT;
-        row("bottom-left corner") << origin << none << QPoint(-743 + 14, -15) << HTBOTTOMLEFT;
-        row("bottom-right corner") << origin << none << QPoint(-15, -15) << HTBOTTOMRIGHT;
-        row("left band in the top shadow") << origin << QPoint(14, 3) << none << HTLEFT;
-        row("right band in the bottom shadow") << origin << none << QPoint(-15, -3) << HTRIGHT;
-        row("top band in the left shadow") << origin << QPoint(3, 14) << none << HTTOP;
-        row("outer corner") << origin << QPoint(0, 0) << none << kNoZone;
-        row("middle") << origin << QPoint(370, 90) << none << kNoZone;
+        row("first left column") << origin << QPoint(12, 80) << none << int(L);
+        row("last left column") << origin << QPoint(16, 80) << none << int(L);
+        row("inside the left band") << origin << QPoint(17, 80) << none << 0;
+        row("left shadow") << origin << QPoint(11, 80) << none << 0;
+        row("last right column") << origin << none << QPoint(-17, -80) << int(R);
+        row("first right column") << origin << none << QPoint(-13, -80) << int(R);
+        row("right shadow") << origin << none << QPoint(-12, -80) << 0;
+        row("inside the right band") << origin << none << QPoint(-18, -80) << 0;
+        row("top band") << origin << QPoint(300, 12) << none << int(T);
+        row("top band end") << origin << QPoint(300, 16) << none << int(T);
+        row("below the top band") << origin << QPoint(300, 17) << none << 0;
+        row("top shadow") << origin << QPoint(300, 11) << none << 0;
+        row("bottom band") << origin << none << QPoint(-300, -17) << int(B);
+        row("bottom band end") << origin << none << QPoint(-300, -13) << int(B);
+        row("bottom shadow") << origin << none << QPoint(-300, -12) << 0;
+        row("top-left corner") << origin << QPoint(14, 14) << none << int(T | L);
+        row("top-right corner") << origin << none << QPoint(-15, -175 + 14) << int(T | R);
+        row("bottom-left corner") << origin << none << QPoint(-743 + 14, -15) << int(B | L);
+        row("bottom-right corner") << origin << none << QPoint(-15, -15) << int(B | R);
+        row("left band in the top shadow") << origin << QPoint(14, 3) << none << int(L);
+        row("right band in the bottom shadow") << origin << none << QPoint(-15, -3) << int(R);
+        row("top band in the left shadow") << origin << QPoint(3, 14) << none << int(T);
+        row("outer corner") << origin << QPoint(0, 0) << none << 0;
+        row("middle") << origin << QPoint(370, 90) << none << 0;
     }
 }
 
@@ -71,50 +70,29 @@ void TestFrameGeometry::zoneOfAPoint()
     QFETCH(QPoint, origin);
     QFETCH(QPoint, fromTopLeft);
     QFETCH(QPoint, fromBottomRight);
-    QFETCH(int, zone);
+    QFETCH(int, edges);
 
-    const RECT window = {origin.x(), origin.y(), origin.x() + 743, origin.y() + 175};
-    const QPoint point = fromTopLeft.isNull() ? QPoint(window.right, window.bottom) + fromBottomRight
+    const QRect window(origin, QSize(743, 175));
+    const QPoint point = fromTopLeft.isNull() ? window.bottomRight() + QPoint(1, 1) + fromBottomRight
                                               : origin + fromTopLeft;
-    QCOMPARE(frameZone(window, point), zone);
+    QCOMPARE(int(gripEdges(window, point, 12, kGripWidth)), edges);
 }
 
 void TestFrameGeometry::maximizedMarginsUseTheBottomThicknessOnTop_data()
 {
-    QTest::addColumn<QRect>("offsets");
+    QTest::addColumn<QMargins>("frame");
     QTest::addColumn<QMargins>("margins");
-    // (left, top, right, bottom) as AdjustWindowRectEx leaves an empty rectangle.
-    QTest::newRow("96 dpi") << QRect(QPoint(-8, -31), QPoint(8, 8)) << QMargins(8, 8, 8, 8);
-    QTest::newRow("144 dpi") << QRect(QPoint(-11, -45), QPoint(11, 11)) << QMargins(11, 11, 11, 11);
-    QTest::newRow("uneven") << QRect(QPoint(-5, -30), QPoint(6, 7)) << QMargins(5, 7, 6, 7);
+    // The thickness on each side as a standard window's frame has it.
+    QTest::newRow("96 dpi") << QMargins(8, 31, 8, 8) << QMargins(8, 8, 8, 8);
+    QTest::newRow("144 dpi") << QMargins(11, 45, 11, 11) << QMargins(11, 11, 11, 11);
+    QTest::newRow("uneven") << QMargins(5, 30, 6, 7) << QMargins(5, 7, 6, 7);
 }
 
 void TestFrameGeometry::maximizedMarginsUseTheBottomThicknessOnTop()
 {
-    QFETCH(QRect, offsets);
+    QFETCH(QMargins, frame);
     QFETCH(QMargins, margins);
-    const RECT frame = {offsets.left(), offsets.top(), offsets.right(), offsets.bottom()};
     QCOMPARE(maximizedMargins(frame), margins);
-}
-
-void TestFrameGeometry::pointsAreSignExtendedSixteenBitWords_data()
-{
-    QTest::addColumn<qint64>("lParam");
-    QTest::addColumn<QPoint>("point");
-    QTest::newRow("positive") << qint64(0x00320064) << QPoint(100, 50);
-    QTest::newRow("negative x") << qint64(0x0032FF9C) << QPoint(-100, 50);
-    QTest::newRow("negative both") << qint64(0xFFCEFF9C) << QPoint(-100, -50);
-    QTest::newRow("extremes") << qint64(0x7FFF8000) << QPoint(-32768, 32767);
-    QTest::newRow("origin") << qint64(0) << QPoint(0, 0);
-}
-
-void TestFrameGeometry::pointsAreSignExtendedSixteenBitWords()
-{
-    QFETCH(qint64, lParam);
-    QFETCH(QPoint, point);
-    QCOMPARE(pointFromLParam(LPARAM(lParam)), point);
-    QCOMPARE(pointFromLParam(lParamFromPoint(point)), point);
-    QCOMPARE(qint64(quint32(lParamFromPoint(point))), lParam);
 }
 
 void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale_data()
@@ -122,18 +100,16 @@ void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale_data()
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<int>("margin");
     QTest::addColumn<int>("grip");
-    QTest::addColumn<QRect>("offsets");
+    QTest::addColumn<QMargins>("frame");
     QTest::addColumn<QMargins>("margins");
     // Device pixels: the content starts margin pixels in, the band is grip
-    // pixels wide. Frame offsets as AdjustWindowRectExForDpi gives them.
-    QTest::newRow("100 %") << 1.0 << 12 << 5 << QRect(QPoint(-8, -31), QPoint(8, 8)) << QMargins(8, 8, 8, 8);
-    QTest::newRow("125 %") << 1.25 << 15 << 6 << QRect(QPoint(-10, -38), QPoint(10, 10)) << QMargins(8, 8, 8, 8);
-    QTest::newRow("125 % by Qt alone") << 1.25 << 15 << 6 << QRect(QPoint(-8, -31), QPoint(8, 8))
-                                       << QMargins(7, 7, 7, 7);
-    QTest::newRow("150 %") << 1.5 << 18 << 8 << QRect(QPoint(-11, -45), QPoint(11, 11)) << QMargins(8, 8, 8, 8);
-    QTest::newRow("150 % by Qt alone") << 1.5 << 18 << 8 << QRect(QPoint(-8, -31), QPoint(8, 8))
-                                       << QMargins(6, 6, 6, 6);
-    QTest::newRow("200 %") << 2.0 << 24 << 10 << QRect(QPoint(-16, -62), QPoint(16, 16)) << QMargins(8, 8, 8, 8);
+    // pixels wide. Frame thickness as AdjustWindowRectExForDpi gives it.
+    QTest::newRow("100 %") << 1.0 << 12 << 5 << QMargins(8, 31, 8, 8) << QMargins(8, 8, 8, 8);
+    QTest::newRow("125 %") << 1.25 << 15 << 6 << QMargins(10, 38, 10, 10) << QMargins(8, 8, 8, 8);
+    QTest::newRow("125 % by Qt alone") << 1.25 << 15 << 6 << QMargins(8, 31, 8, 8) << QMargins(7, 7, 7, 7);
+    QTest::newRow("150 %") << 1.5 << 18 << 8 << QMargins(11, 45, 11, 11) << QMargins(8, 8, 8, 8);
+    QTest::newRow("150 % by Qt alone") << 1.5 << 18 << 8 << QMargins(8, 31, 8, 8) << QMargins(6, 6, 6, 6);
+    QTest::newRow("200 %") << 2.0 << 24 << 10 << QMargins(16, 62, 16, 16) << QMargins(8, 8, 8, 8);
 }
 
 void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale()
@@ -141,50 +117,47 @@ void TestFrameGeometry::bandsAndMaximizedMarginsFollowTheScale()
     QFETCH(qreal, scale);
     QFETCH(int, margin);
     QFETCH(int, grip);
-    QFETCH(QRect, offsets);
+    QFETCH(QMargins, frame);
     QFETCH(QMargins, margins);
 
-    const RECT window = {100, 50, 100 + 1115, 50 + 263};
+    const QRect window(100, 50, 1115, 263);
+    const int right = window.x() + window.width(), bottom = window.y() + window.height();
     const int middle = 50 + 263 / 2;
-    QCOMPARE(frameZone(window, QPoint(100 + margin - 1, middle), scale), kNoZone);
-    QCOMPARE(frameZone(window, QPoint(100 + margin, middle), scale), HTLEFT);
-    QCOMPARE(frameZone(window, QPoint(100 + margin + grip - 1, middle), scale), HTLEFT);
-    QCOMPARE(frameZone(window, QPoint(100 + margin + grip, middle), scale), kNoZone);
-    QCOMPARE(frameZone(window, QPoint(window.right - margin, middle), scale), kNoZone);
-    QCOMPARE(frameZone(window, QPoint(window.right - margin - 1, middle), scale), HTRIGHT);
-    QCOMPARE(frameZone(window, QPoint(window.right - margin - grip, middle), scale), HTRIGHT);
-    QCOMPARE(frameZone(window, QPoint(window.right - margin - 3, window.bottom - margin - 3), scale),
-             HTBOTTOMRIGHT);
+    const auto edgesAt = [&](int x, int y) { return int(gripEdgesAtScale(window, QPoint(x, y), 12, scale)); };
+    QCOMPARE(edgesAt(100 + margin - 1, middle), 0);
+    QCOMPARE(edgesAt(100 + margin, middle), int(Qt::LeftEdge));
+    QCOMPARE(edgesAt(100 + margin + grip - 1, middle), int(Qt::LeftEdge));
+    QCOMPARE(edgesAt(100 + margin + grip, middle), 0);
+    QCOMPARE(edgesAt(right - margin, middle), 0);
+    QCOMPARE(edgesAt(right - margin - 1, middle), int(Qt::RightEdge));
+    QCOMPARE(edgesAt(right - margin - grip, middle), int(Qt::RightEdge));
+    QCOMPARE(edgesAt(right - margin - 3, bottom - margin - 3), int(Qt::RightEdge | Qt::BottomEdge));
 
-    const RECT frame = {offsets.left(), offsets.top(), offsets.right(), offsets.bottom()};
     QCOMPARE(maximizedMargins(frame, scale), margins);
     // No device pixel of content lies off the screen.
-    QVERIFY(qCeil(margins.left() * scale) >= -frame.left);
-    QVERIFY(qCeil(margins.top() * scale) >= frame.bottom);
+    QVERIFY(qCeil(margins.left() * scale) >= frame.left());
+    QVERIFY(qCeil(margins.top() * scale) >= frame.bottom());
 }
 
-void TestFrameGeometry::zonesResizeTheirOwnEdges_data()
+void TestFrameGeometry::edgesShowTheirResizeCursor_data()
 {
-    QTest::addColumn<int>("zone");
     QTest::addColumn<int>("edges");
     QTest::addColumn<int>("cursor");
-    QTest::newRow("left") << HTLEFT << int(Qt::LeftEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("right") << HTRIGHT << int(Qt::RightEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("top") << HTTOP << int(Qt::TopEdge) << int(Qt::SizeVerCursor);
-    QTest::newRow("bottom") << HTBOTTOM << int(Qt::BottomEdge) << int(Qt::SizeVerCursor);
-    QTest::newRow("top-left") << HTTOPLEFT << int(Qt::TopEdge | Qt::LeftEdge) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom-right") << HTBOTTOMRIGHT << int(Qt::BottomEdge | Qt::RightEdge) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("top-right") << HTTOPRIGHT << int(Qt::TopEdge | Qt::RightEdge) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("bottom-left") << HTBOTTOMLEFT << int(Qt::BottomEdge | Qt::LeftEdge) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("none") << kNoZone << 0 << int(Qt::ArrowCursor);
+    QTest::newRow("left") << int(Qt::LeftEdge) << int(Qt::SizeHorCursor);
+    QTest::newRow("right") << int(Qt::RightEdge) << int(Qt::SizeHorCursor);
+    QTest::newRow("top") << int(Qt::TopEdge) << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom") << int(Qt::BottomEdge) << int(Qt::SizeVerCursor);
+    QTest::newRow("top-left") << int(Qt::TopEdge | Qt::LeftEdge) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-right") << int(Qt::BottomEdge | Qt::RightEdge) << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-right") << int(Qt::TopEdge | Qt::RightEdge) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("bottom-left") << int(Qt::BottomEdge | Qt::LeftEdge) << int(Qt::SizeBDiagCursor);
+    QTest::newRow("none") << 0 << int(Qt::ArrowCursor);
 }
 
-void TestFrameGeometry::zonesResizeTheirOwnEdges()
+void TestFrameGeometry::edgesShowTheirResizeCursor()
 {
-    QFETCH(int, zone);
     QFETCH(int, edges);
     QFETCH(int, cursor);
-    QCOMPARE(hitTestCode(Qt::Edges(edges)), zone);
     QCOMPARE(int(edgesCursor(Qt::Edges(edges))), cursor);
 }
 

@@ -1,6 +1,4 @@
 #include "corvalen.h"
-#include "framegeometry.h"
-#include "nativehandle.h"
 #include "qwinnativeeventfilter.h"
 #include "support.h"
 
@@ -10,6 +8,23 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <windows.h>
+
+namespace {
+
+HWND nativeHandle(const QWidget *widget)
+{
+    return reinterpret_cast<HWND>(widget->winId());
+}
+
+// A screen point as a hit-test message carries it: two 16-bit words.
+LPARAM lParamFromPoint(const QPoint &point)
+{
+    return MAKELPARAM(WORD(point.x()), WORD(point.y()));
+}
+
+} // namespace
 
 // The native frame filter driven with the messages Windows would send it.
 class TestNativeFilter : public MainWindowTest
@@ -28,8 +43,6 @@ private slots:
     void maximiseAndRestoreSwitchTheLayoutOnce();
     void restorePictureFollowsTheProperty();
     void windowWithoutMaximiseButtonStillSwitchesMargins();
-    void destroyedMaximisedWindowIsForgotten();
-    void filterMayGoBeforeItsWindows();
 
 private:
     bool send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, long *result,
@@ -84,8 +97,8 @@ void TestNativeFilter::hitTestFindsTheGripBands_data()
         QTest::newRow(at + "bottom-left corner") << position << QPoint(14, -15) << HTBOTTOMLEFT;
         QTest::newRow(at + "top-right corner") << position << QPoint(-15, 14) << HTTOPRIGHT;
         QTest::newRow(at + "left band above the content") << position << QPoint(14, 3) << HTLEFT;
-        QTest::newRow(at + "shadow") << position << QPoint(5, 80) << kNoZone;
-        QTest::newRow(at + "title bar") << position << QPoint(300, 40) << kNoZone;
+        QTest::newRow(at + "shadow") << position << QPoint(5, 80) << HTNOWHERE;
+        QTest::newRow(at + "title bar") << position << QPoint(300, 40) << HTNOWHERE;
     }
 }
 
@@ -104,8 +117,8 @@ void TestNativeFilter::hitTestFindsTheGripBands()
                        offset.y() >= 0 ? frame.top() + offset.y() : frame.bottom() + 1 + offset.y());
     long result = -1;
     const bool handled = send(m_window, WM_NCHITTEST, 0, lParamFromPoint(point), &result);
-    QCOMPARE(handled, zone != kNoZone);
-    QCOMPARE(result, zone != kNoZone ? long(zone) : -1L);
+    QCOMPARE(handled, zone != HTNOWHERE);
+    QCOMPARE(result, zone != HTNOWHERE ? long(zone) : -1L);
 }
 
 void TestNativeFilter::noNonClientAreaWhateverWParam_data()
@@ -244,50 +257,6 @@ void TestNativeFilter::windowWithoutMaximiseButtonStillSwitchesMargins()
     QTRY_VERIFY(!m_window->isMaximized());
     send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
     QCOMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
-}
-
-void TestNativeFilter::destroyedMaximisedWindowIsForgotten()
-{
-    // Two main windows, one after the other, in the same storage: the second
-    // one has the address of the first, which dies while maximised.
-    alignas(Corvalen) unsigned char storage[sizeof(Corvalen)];
-    long result = 0;
-
-    auto *first = new (storage) Corvalen;
-    first->showMaximized();
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-    QTRY_VERIFY(first->isMaximized());
-    send(first, WM_GETMINMAXINFO, 0, 0, &result);
-    QCOMPARE(first->contentsMargins(), frameMargins());
-    first->~Corvalen();
-
-    auto *second = new (storage) Corvalen;
-    second->show();
-    QVERIFY(QTest::qWaitForWindowExposed(second));
-    second->setContentsMargins(2, 2, 2, 2);
-    // Normal and never maximised: it must not be "restored".
-    send(second, WM_GETMINMAXINFO, 0, 0, &result);
-    QCOMPARE(second->contentsMargins(), QMargins(2, 2, 2, 2));
-    QVERIFY(!second->findChild<QToolButton *>(QStringLiteral("toolButton_max"))
-                 ->property("maximizeProperty").isValid());
-    // And when it is maximised, it switches like any new window.
-    second->showMaximized();
-    QTRY_VERIFY(second->isMaximized());
-    send(second, WM_GETMINMAXINFO, 0, 0, &result);
-    QCOMPARE(second->findChild<QToolButton *>(QStringLiteral("toolButton_max"))
-                 ->property("maximizeProperty"), QVariant(true));
-    second->~Corvalen();
-}
-
-void TestNativeFilter::filterMayGoBeforeItsWindows()
-{
-    long result = 0;
-    m_window->showMaximized();
-    QTRY_VERIFY(m_window->isMaximized());
-    send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
-    m_filter.reset();
-    delete m_window;
-    m_window = nullptr;
 }
 
 QTEST_MAIN(TestNativeFilter)

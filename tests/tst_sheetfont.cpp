@@ -1,15 +1,16 @@
+#include "applicationshell.h"
 #include "corvalen.h"
 #include "qaboutdlg.h"
 #include "sheetfont.h"
-#include "stylesheet.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <memory>
 
 // Where the sheet's Windows font is missing, every text of the windows comes
 // from the one installed CJK face that replaces it, Latin and Chinese alike.
@@ -25,6 +26,7 @@ private slots:
 
 private:
     QString m_substitute;
+    std::unique_ptr<ApplicationShell> m_shell;
 };
 
 void TestSheetFont::initTestCase()
@@ -35,9 +37,8 @@ void TestSheetFont::initTestCase()
             m_substitute = family;
     }
     QVERIFY2(!m_substitute.isEmpty(), "none of the substitutes is installed");
-    substituteSheetFontFamily();
-    QFile file(QStringLiteral(":/stylesheet.css"));
-    applyStyleSheet(*qApp, file);
+    // As the program starts.
+    m_shell = std::make_unique<ApplicationShell>(*qApp);
 }
 
 void TestSheetFont::sheetNamesTheSubstitutedFamily()

@@ -18,8 +18,8 @@ private slots:
     void cleanup();
     void sheetIsDecodedAsUtf8WithoutItsByteOrderMark();
     void missingSheetLeavesTheProgramUnstyledAndWorking();
-    void sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne_data();
-    void sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne();
+    void highDensityRulesNameTheTwoTimesArtWithItsCuts_data();
+    void highDensityRulesNameTheTwoTimesArtWithItsCuts();
 };
 
 void TestStyleSheet::cleanup()
@@ -64,35 +64,36 @@ void TestStyleSheet::missingSheetLeavesTheProgramUnstyledAndWorking()
     QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("lineEditDistance"))->text(), QStringLiteral("138.65"));
 }
 
-void TestStyleSheet::sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne_data()
+void TestStyleSheet::highDensityRulesNameTheTwoTimesArtWithItsCuts_data()
 {
-    QTest::addColumn<double>("ratio");
     QTest::addColumn<QString>("sheet"); // DIR stands for a folder with a.png, a@2x.png and b.png
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("added");
 
-    const QString strip = QStringLiteral("X { border-image:url(DIR/a.png) 24 0 48 0; }");
-    QTest::newRow("1x as is") << 1.0 << strip << strip;
-    QTest::newRow("2x strip") << 2.0 << strip << "X { border-image:url(\"DIR/a@2x.png\") 48 0 96 0; }";
-    QTest::newRow("fractional") << 1.25 << strip << "X { border-image:url(\"DIR/a@2x.png\") 48 0 96 0; }";
-    QTest::newRow("no 2x file") << 2.0 << "X { border-image:url(DIR/b.png) 24 0 48 0; }"
-                                << "X { border-image:url(DIR/b.png) 24 0 48 0; }";
-    QTest::newRow("pixmap, then cuts") << 2.0 << "X { qproperty-pixmap: url(DIR/a.png); }\nY { border-image: url(DIR/a.png) 0 0 72 0 }"
-                                       << "X { qproperty-pixmap: url(\"DIR/a@2x.png\"); }\nY { border-image: url(\"DIR/a@2x.png\") 0 0 144 0 }";
+    const QString scope = QStringLiteral("*[highDensity=\"true\"] ");
+    QTest::newRow("strip") << "X { color: red; border-image:url(DIR/a.png) 24 0 48 0; }"
+                           << "\r\n" + scope + "X { border-image:url(\"DIR/a@2x.png\") 48 0 96 0; }";
+    QTest::newRow("no 2x file") << "X { border-image:url(DIR/b.png) 24 0 48 0; }" << "";
+    QTest::newRow("pixmap, then cuts, in comments")
+        << "/* X { } */X { qproperty-pixmap: url(DIR/a.png); }\nY:hover { border-image: url(DIR/a.png) 0 0 72 0 }"
+        << "\r\n" + scope + "X { qproperty-pixmap: url(\"DIR/a@2x.png\"); }\r\n" + scope
+               + "Y:hover { border-image: url(\"DIR/a@2x.png\") 0 0 144 0; }";
+    QTest::newRow("each selector of a group") << "X::a,\nY[p=true] { border-image: url(DIR/a.png) 14 0 0 0 }"
+                                              << "\r\n" + scope + "X::a," + scope
+                                                     + "Y[p=true] { border-image: url(\"DIR/a@2x.png\") 28 0 0 0; }";
 }
 
-void TestStyleSheet::sheetNamesTheTwoTimesArtWithItsCutsAboveRatioOne()
+void TestStyleSheet::highDensityRulesNameTheTwoTimesArtWithItsCuts()
 {
-    QFETCH(double, ratio);
     QFETCH(QString, sheet);
-    QFETCH(QString, expected);
+    QFETCH(QString, added);
     QTemporaryDir dir;
     for (const char *name : {"a.png", "a@2x.png", "b.png"}) {
         QFile file(dir.filePath(QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     const QString path = dir.path();
-    QCOMPARE(styleSheetForRatio(sheet.replace(QStringLiteral("DIR"), path), ratio),
-             expected.replace(QStringLiteral("DIR"), path));
+    sheet.replace(QStringLiteral("DIR"), path);
+    QCOMPARE(withHighDensityArt(sheet), sheet + added.replace(QStringLiteral("DIR"), path));
 }
 
 QTEST_MAIN(TestStyleSheet)

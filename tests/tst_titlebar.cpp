@@ -1,7 +1,5 @@
 #include "corvalen.h"
-#include "framegeometry.h"
 #include "support.h"
-#include "windowframebridge.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,8 +25,8 @@ private slots:
     void dragStartsFromWhereTheWindowReallyIs();
     void doubleClickIsConsumedAndChangesNothing();
     void buttonsMinimiseMaximiseAndClose();
-    void bandsShowTheirResizeCursor_data();
-    void bandsShowTheirResizeCursor();
+    void bandsShowTheirCursorAndResizeTheirEdges_data();
+    void bandsShowTheirCursorAndResizeTheirEdges();
     void bandOverTheTitleIsNotADrag();
     void windowManagerMaximiseSwitchesTheLayout();
 
@@ -39,20 +37,16 @@ private:
     // The same at a point of the window where it is now.
     void mouse(QEvent::Type type, const QPoint &local, Qt::MouseButton button, Qt::MouseButtons buttons);
     QPoint pointOf(const char *name) const;
-
-    WindowFrameBridge m_bridge;
 };
 
 void TestTitleBar::init()
 {
-    qApp->installEventFilter(&m_bridge);
     openMainWindow(QPoint(100, 50));
 }
 
 void TestTitleBar::cleanup()
 {
     closeMainWindow();
-    qApp->removeEventFilter(&m_bridge);
 }
 
 void TestTitleBar::mouseAt(QEvent::Type type, const QPoint &global, Qt::MouseButton button, Qt::MouseButtons buttons)
@@ -183,26 +177,32 @@ void TestTitleBar::buttonsMinimiseMaximiseAndClose()
     QTRY_VERIFY(!m_window->isVisible());
 }
 
-void TestTitleBar::bandsShowTheirResizeCursor_data()
+void TestTitleBar::bandsShowTheirCursorAndResizeTheirEdges_data()
 {
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<int>("cursor");
-    QTest::newRow("left band over the title") << QPoint(14, 30) << int(Qt::SizeHorCursor);
-    QTest::newRow("right band over a field") << QPoint(743 - 15, 100) << int(Qt::SizeHorCursor);
-    QTest::newRow("top band") << QPoint(300, 13) << int(Qt::SizeVerCursor);
-    QTest::newRow("bottom band") << QPoint(300, 175 - 14) << int(Qt::SizeVerCursor);
-    QTest::newRow("top-left corner") << QPoint(13, 13) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom-right corner") << QPoint(743 - 14, 175 - 14) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom-left corner") << QPoint(14, 175 - 14) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("top-right corner") << QPoint(743 - 14, 14) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("shadow") << QPoint(5, 80) << -1;
-    QTest::newRow("title") << QPoint(300, 30) << -1;
+    // After a drag by (10, 6) from the window at 100, 50, 743 x 175.
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("left band over the title") << QPoint(14, 30) << int(Qt::SizeHorCursor) << QRect(110, 50, 733, 175);
+    QTest::newRow("right band over a field") << QPoint(743 - 15, 100) << int(Qt::SizeHorCursor)
+                                             << QRect(100, 50, 753, 175);
+    QTest::newRow("top band") << QPoint(300, 13) << int(Qt::SizeVerCursor) << QRect(100, 56, 743, 169);
+    QTest::newRow("bottom band") << QPoint(300, 175 - 14) << int(Qt::SizeVerCursor) << QRect(100, 50, 743, 181);
+    QTest::newRow("top-left corner") << QPoint(13, 13) << int(Qt::SizeFDiagCursor) << QRect(110, 56, 733, 169);
+    QTest::newRow("bottom-right corner") << QPoint(743 - 14, 175 - 14) << int(Qt::SizeFDiagCursor)
+                                         << QRect(100, 50, 753, 181);
+    QTest::newRow("bottom-left corner") << QPoint(14, 175 - 14) << int(Qt::SizeBDiagCursor) << QRect(110, 50, 733, 181);
+    QTest::newRow("top-right corner") << QPoint(743 - 14, 14) << int(Qt::SizeBDiagCursor) << QRect(100, 56, 753, 169);
+    QTest::newRow("shadow") << QPoint(5, 80) << -1 << QRect(100, 50, 743, 175);
+    QTest::newRow("title") << QPoint(300, 30) << -1 << QRect(110, 56, 743, 175);
 }
 
-void TestTitleBar::bandsShowTheirResizeCursor()
+// With no window manager to hand it to, a band's drag resizes by hand.
+void TestTitleBar::bandsShowTheirCursorAndResizeTheirEdges()
 {
     QFETCH(QPoint, at);
     QFETCH(int, cursor);
+    QFETCH(QRect, geometry);
     mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     const QCursor *shown = QGuiApplication::overrideCursor();
     QCOMPARE(shown ? int(shown->shape()) : -1, cursor);
@@ -214,6 +214,12 @@ void TestTitleBar::bandsShowTheirResizeCursor()
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(m_window->windowHandle(), &leave);
     QVERIFY(!QGuiApplication::overrideCursor());
+
+    const QPoint start = m_window->mapToGlobal(at);
+    mouseAt(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    mouseAt(QEvent::MouseMove, start + QPoint(10, 6), Qt::NoButton, Qt::LeftButton);
+    mouseAt(QEvent::MouseButtonRelease, start + QPoint(10, 6), Qt::LeftButton, Qt::NoButton);
+    QTRY_COMPARE(m_window->geometry(), geometry);
 }
 
 void TestTitleBar::bandOverTheTitleIsNotADrag()
@@ -242,6 +248,11 @@ void TestTitleBar::windowManagerMaximiseSwitchesTheLayout()
     // The window manager puts the window on the work area: no margin is left.
     QTRY_COMPARE(m_window->contentsMargins(), QMargins(0, 0, 0, 0));
     QCOMPARE(button->property("maximizeProperty"), QVariant(true));
+    // Activated again while maximised, as when the About card closes: the
+    // band does not come back.
+    QEvent activated(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(m_window, &activated);
+    QCOMPARE(m_window->contentsMargins(), QMargins(0, 0, 0, 0));
     m_window->setWindowState(Qt::WindowNoState);
     QTRY_COMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
     QCOMPARE(button->property("maximizeProperty"), QVariant(false));

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include <windows.h>
+
 // The native frame on a real Windows window system: the style the system
 // keeps, and what the system gets back when it sends its own messages
 // through the installed filter, as the program installs it.

@@ -1,6 +1,5 @@
-#include "systemdrag.h"
+#include "frameplatform.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -62,42 +61,50 @@ std::uint32_t direction(Qt::Edges edges)
 
 // A logical screen point in the device pixels that X11 counts: Qt scales a
 // screen's contents about its top-left corner, which it leaves in place.
-QPoint nativePoint(const QWidget *window, const QPointF &point)
+QPoint nativePoint(const QWidget *window, const QPointF &point, qreal ratio)
 {
-    const QScreen *screen = window->windowHandle() ? window->windowHandle()->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = window->windowHandle()->screen();
     const QPoint origin = screen->geometry().topLeft();
-    return origin + ((point - origin) * screen->devicePixelRatio()).toPoint();
+    return origin + ((point - origin) * ratio).toPoint();
 }
+
+class X11FramePlatform final : public FramePlatform
+{
+public:
+    bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPointF &pressPosition,
+                         qreal ratio) const override
+    {
+        xcb_connection_t *connection = QX11Info::connection();
+        const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
+        const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
+        if (!window->windowHandle() || !supportedByWindowManager(connection, root, moveResize))
+            return false;
+
+        const QPoint anchor = nativePoint(window, pressPosition, ratio);
+        xcb_client_message_event_t message;
+        std::memset(&message, 0, sizeof message);
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = xcb_window_t(window->winId());
+        message.type = moveResize;
+        message.data.data32[0] = std::uint32_t(anchor.x());
+        message.data.data32[1] = std::uint32_t(anchor.y());
+        message.data.data32[2] = direction(edges);
+        message.data.data32[3] = XCB_BUTTON_INDEX_1;
+        message.data.data32[4] = 1; // a normal application asks
+        // The window manager grabs the pointer itself; Qt's grab must go first.
+        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+        xcb_send_event(connection, false, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+        xcb_flush(connection);
+        return true;
+    }
+};
 
 } // namespace
 
-bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPointF &pressPosition)
+std::unique_ptr<FramePlatform> makeX11FramePlatform()
 {
-    if (!QX11Info::isPlatformX11())
-        return startQtSystemDrag(window, edges);
-    xcb_connection_t *connection = QX11Info::connection();
-    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-    const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
-    if (!supportedByWindowManager(connection, root, moveResize))
-        return false;
-
-    const QPoint anchor = nativePoint(window, pressPosition);
-    xcb_client_message_event_t message;
-    std::memset(&message, 0, sizeof message);
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = xcb_window_t(window->winId());
-    message.type = moveResize;
-    message.data.data32[0] = std::uint32_t(anchor.x());
-    message.data.data32[1] = std::uint32_t(anchor.y());
-    message.data.data32[2] = direction(edges);
-    message.data.data32[3] = XCB_BUTTON_INDEX_1;
-    message.data.data32[4] = 1; // a normal application asks
-    // The window manager grabs the pointer itself; Qt's grab must go first.
-    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-    xcb_send_event(connection, false, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
-    return true;
+    return std::make_unique<X11FramePlatform>();
 }

@@ -3,21 +3,15 @@
 // The geometry of a frameless window's invisible frame: where its grip bands
 // lie, how thick its margins are while maximised, how a band's drag resizes
 // it and where a card goes over its parent. Pure functions of rectangles and
-// points, shared by the Windows message path and the Qt event path.
-
-#include "win32api.h"
+// points in Qt's own types; each platform converts its native ones at its edge.
 
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
-// Transparent band around the content in which the drop shadow is drawn.
-constexpr int kShadowMargin = 12;
 // Width of the grip band that lies just inside the shadow margin.
 constexpr int kGripWidth = 5;
-// A point outside every grip band.
-constexpr int kNoZone = HTNOWHERE;
 
 // The edges whose grip band holds the point: each band is grip pixels wide
 // and lies margin pixels in from its edge of the window, and runs the whole
@@ -25,28 +19,19 @@ constexpr int kNoZone = HTNOWHERE;
 // small window makes them overlap.
 Qt::Edges gripEdges(const QRect &window, const QPoint &point, int margin, int grip);
 
-// The hit-test code (HTLEFT, HTBOTTOMRIGHT, ...) of a screen point in a window
-// rectangle (right and bottom exclusive), or kNoZone. Corners come first,
-// then the left and right edges, then bottom, then top. The rectangle and the
-// point are in device pixels; the margin and the band, logical pixels, are
-// scaled by the window's device pixel ratio.
-int frameZone(const RECT &window, const QPoint &point, qreal scale = 1.0);
+// The same in device pixels: the rectangle and the point are device pixels,
+// the margin and the band's width logical pixels scaled by the window's ratio.
+Qt::Edges gripEdgesAtScale(const QRect &window, const QPoint &point, int margin, qreal scale);
 
-// The hit-test code of a set of grip edges, and the cursor shown over them.
-int hitTestCode(Qt::Edges edges);
+// The cursor shown over a set of grip edges.
 Qt::CursorShape edgesCursor(Qt::Edges edges);
 
-// Contents margins of a maximised window from the frame offsets of a
-// standard window (AdjustWindowRectEx on an empty rectangle). The top margin
-// is the bottom frame thickness: the caption is not drawn. The offsets are in
-// device pixels and the margins logical, rounded up so that no device pixel
-// of content lies in the part of the frame that is off the screen.
-QMargins maximizedMargins(const RECT &frame, qreal scale = 1.0);
-
-// The screen point of a hit-test message: two signed 16-bit coordinates, so
-// monitors left of or above the primary one give negative values.
-QPoint pointFromLParam(LPARAM lParam);
-LPARAM lParamFromPoint(const QPoint &point);
+// Contents margins of a maximised window from the thickness of a standard
+// window's frame on each side, the caption included on top. The top margin is
+// the bottom thickness: the caption is not drawn. The thickness is in device
+// pixels and the margins logical, rounded up so that no device pixel of
+// content lies in the part of the frame that is off the screen.
+QMargins maximizedMargins(const QMargins &frame, qreal scale = 1.0);
 
 // The window geometry after the pointer moved by delta while holding the
 // grip edges: those edges follow it, the opposite ones stay, and the size

@@ -3,8 +3,6 @@
 #include <QtMath>
 
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -38,70 +36,31 @@ Qt::Edges gripEdges(const QRect &window, const QPoint &point, int margin, int gr
     return edges;
 }
 
-int frameZone(const RECT &window, const QPoint &point, qreal scale)
+Qt::Edges gripEdgesAtScale(const QRect &window, const QPoint &point, int margin, qreal scale)
 {
-    const QRect rect(window.left, window.top, window.right - window.left, window.bottom - window.top);
-    return hitTestCode(gripEdges(rect, point, qRound(kShadowMargin * scale), qMax(1, qRound(kGripWidth * scale))));
-}
-
-int hitTestCode(Qt::Edges edges)
-{
-    if (edges == (Qt::BottomEdge | Qt::LeftEdge))
-        return HTBOTTOMLEFT;
-    if (edges == (Qt::BottomEdge | Qt::RightEdge))
-        return HTBOTTOMRIGHT;
-    if (edges == (Qt::TopEdge | Qt::LeftEdge))
-        return HTTOPLEFT;
-    if (edges == (Qt::TopEdge | Qt::RightEdge))
-        return HTTOPRIGHT;
-    if (edges == Qt::LeftEdge)
-        return HTLEFT;
-    if (edges == Qt::RightEdge)
-        return HTRIGHT;
-    if (edges == Qt::BottomEdge)
-        return HTBOTTOM;
-    if (edges == Qt::TopEdge)
-        return HTTOP;
-    return kNoZone;
+    return gripEdges(window, point, qRound(margin * scale), qMax(1, qRound(kGripWidth * scale)));
 }
 
 Qt::CursorShape edgesCursor(Qt::Edges edges)
 {
-    switch (hitTestCode(edges)) {
-    case HTLEFT:
-    case HTRIGHT:
-        return Qt::SizeHorCursor;
-    case HTTOP:
-    case HTBOTTOM:
-        return Qt::SizeVerCursor;
-    case HTTOPLEFT:
-    case HTBOTTOMRIGHT:
-        return Qt::SizeFDiagCursor;
-    case HTTOPRIGHT:
-    case HTBOTTOMLEFT:
-        return Qt::SizeBDiagCursor;
-    default:
-        return Qt::ArrowCursor;
+    const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
+    const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
+    if (horizontal && vertical) {
+        // The diagonal that runs through the grabbed corner.
+        const bool fallingDiagonal = bool(edges & Qt::TopEdge) == bool(edges & Qt::LeftEdge);
+        return fallingDiagonal ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
     }
+    if (horizontal)
+        return Qt::SizeHorCursor;
+    if (vertical)
+        return Qt::SizeVerCursor;
+    return Qt::ArrowCursor;
 }
 
-QMargins maximizedMargins(const RECT &frame, qreal scale)
+QMargins maximizedMargins(const QMargins &frame, qreal scale)
 {
-    const auto logical = [scale](int pixels) { return int(std::ceil(std::abs(pixels) / scale - 1e-9)); };
-    return QMargins(logical(frame.left), logical(frame.bottom), logical(frame.right), logical(frame.bottom));
-}
-
-QPoint pointFromLParam(LPARAM lParam)
-{
-    const auto word = static_cast<std::uint32_t>(lParam);
-    return QPoint(static_cast<std::int16_t>(word & 0xFFFF), static_cast<std::int16_t>(word >> 16));
-}
-
-LPARAM lParamFromPoint(const QPoint &point)
-{
-    const auto x = static_cast<std::uint16_t>(point.x());
-    const auto y = static_cast<std::uint16_t>(point.y());
-    return static_cast<LPARAM>(static_cast<std::uint32_t>(x) | static_cast<std::uint32_t>(y) << 16);
+    const auto logical = [scale](int pixels) { return int(std::ceil(pixels / scale - 1e-9)); };
+    return QMargins(logical(frame.left()), logical(frame.bottom()), logical(frame.right()), logical(frame.bottom()));
 }
 
 QRect resizedByEdges(const QRect &geometry, Qt::Edges edges, const QPoint &delta, const QSize &minimum,

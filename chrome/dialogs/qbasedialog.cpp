@@ -51,11 +51,9 @@ QPixmap shadowPiece(const char *name, qreal ratio)
 
 QBaseDialog::QBaseDialog(QWidget *parent)
     : QDialog(parent)
-    , m_titleBarDrag(this)
+    , m_frame(new WindowFrame(this))
 {
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground, true);
-    WindowFrame::setShadowMargins(this, QMargins(kLeft, kTop, kRight, kBottom));
+    m_frame->setShadowMargins(QMargins(kLeft, kTop, kRight, kBottom));
 }
 
 QBaseDialog::~QBaseDialog()
@@ -88,15 +86,12 @@ void QBaseDialog::enableLightBox(QWidget *target)
 
 void QBaseDialog::setTitleBar(QWidget *titleBar)
 {
-    if (m_titleBar)
-        m_titleBar->removeEventFilter(this);
     if (m_closeConnection)
         disconnect(m_closeConnection);
 
-    m_titleBar = titleBar;
+    m_frame->setTitleBar(titleBar);
     if (!titleBar)
         return;
-    titleBar->installEventFilter(this);
 
     const QList<QWidget *> closeButtons =
         titleBar->findChildren<QWidget *>(QStringLiteral("toolButton_close"), Qt::FindChildrenRecursively);
@@ -107,18 +102,9 @@ void QBaseDialog::setTitleBar(QWidget *titleBar)
         m_closeConnection = connect(button, &QToolButton::clicked, this, [this] { close(); });
 }
 
-bool QBaseDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    // The drag takes the left press (and, where Qt moves the window, the
-    // motion after it); everything else gets the default handling.
-    if (watched == m_titleBar && m_titleBarDrag.handle(event))
-        return true;
-    return QDialog::eventFilter(watched, event);
-}
-
 void QBaseDialog::paintEvent(QPaintEvent *event)
 {
-    if (contentsMargins().isNull()) {
+    if (!m_frame->isShadowShown()) {
         // No shadow band: an opaque background, so that no pixel is left
         // transparent where nothing blends it with the desktop.
         QPainter(this).fillRect(rect(), palette().window());

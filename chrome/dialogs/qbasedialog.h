@@ -1,12 +1,11 @@
 #pragma once
 
-#include "titlebardrag.h"
-
 #include <QDialog>
 #include <QMetaObject>
 #include <QPointer>
 
 class QLightBoxWidget;
+class WindowFrame;
 
 // Base of the program's dialogs: a frameless, translucent dialog that paints
 // a soft shadow into a band of 10, 5, 10, 15 pixels (left, top, right,
@@ -30,7 +29,6 @@ protected:
     // inside it; null detaches the current one.
     void setTitleBar(QWidget *titleBar);
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -39,8 +37,7 @@ private:
     // Guarded: the target, and with it the overlay that is its Qt child, may
     // be destroyed before the dialog.
     QPointer<QWidget> m_lightBoxTarget;
-    QPointer<QWidget> m_titleBar;
     QPointer<QLightBoxWidget> m_lightBox;
     QMetaObject::Connection m_closeConnection;
-    TitleBarDrag m_titleBarDrag;
+    WindowFrame *m_frame;
 };

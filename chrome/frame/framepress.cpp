@@ -1,0 +1,66 @@
+#include "framepress.h"
+
+#include "framegeometry.h"
+#include "frameplatform.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+FramePress::FramePress(QWidget *window)
+    : m_window(window)
+{
+}
+
+void FramePress::press(const QMouseEvent *event, Qt::Edges edges, qreal ratio)
+{
+    const FramePlatform &platform = FramePlatform::current();
+    if (platform.movesOnPress() && platform.startSystemDrag(m_window, edges, event->screenPos(), ratio))
+        return;
+    m_active = true;
+    m_byHand = false;
+    m_edges = edges;
+    m_ratio = ratio;
+    m_pressPosition = event->screenPos();
+    // Where the window really is, from the pointer's own coordinates: a window
+    // manager can leave Qt with a stale position for a window it has just
+    // mapped, and a drag started from that position jumps.
+    m_pressGeometry = QRect(event->globalPos() - event->windowPos().toPoint(), m_window->size());
+    if (m_window->pos() != m_pressGeometry.topLeft())
+        m_window->move(m_pressGeometry.topLeft());
+}
+
+bool FramePress::move(const QMouseEvent *event)
+{
+    if (!m_active)
+        return false;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        m_active = false;
+        return false;
+    }
+    if (!m_byHand) {
+        if (FramePlatform::current().startSystemDrag(m_window, m_edges, m_pressPosition, m_ratio)) {
+            // The system owns the pointer until the button is released.
+            m_active = false;
+            return true;
+        }
+        m_byHand = true;
+    }
+    followByHand(event->screenPos());
+    return true;
+}
+
+void FramePress::release()
+{
+    m_active = false;
+}
+
+void FramePress::followByHand(const QPointF &screenPosition)
+{
+    const QPoint moved = (screenPosition - m_pressPosition).toPoint();
+    if (!m_edges) {
+        m_window->move(m_pressGeometry.topLeft() + moved);
+        return;
+    }
+    m_window->setGeometry(resizedByEdges(m_pressGeometry, m_edges, moved, m_window->minimumSize(),
+                                         m_window->maximumSize()));
+}
