@@ -5,7 +5,7 @@
 //
 //   corvalen_soak [CYCLES]      1000 cycles unless given
 //
-// Start-up is the program's own (ApplicationShell): the native frame filter, the
+// Start-up is the program's own (ApplicationShell): the substitute font, the
 // compiled-in style sheet, one main window.
 
 #include "applicationshell.h"
