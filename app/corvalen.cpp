@@ -2,6 +2,7 @@
 
 #include "acceptedtextkeeper.h"
 #include "coordinates.h"
+#include "dropshadowslices.h"
 #include "qaboutdlg.h"
 #include "windowframe.h"
 
@@ -13,6 +14,9 @@ namespace {
 
 // How far the content's shadow spreads.
 constexpr qreal kShadowBlurRadius = 12.0;
+// The content's size as the window opens (the form's 743 x 175 within the
+// 12-px shadow margins), where the shadow is the effect's own at any scale.
+constexpr QSize kOpeningContentSize(719, 151);
 
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
 constexpr auto kKeepEmptyParts = Qt::KeepEmptyParts;
@@ -25,7 +29,7 @@ constexpr auto kKeepEmptyParts = QString::KeepEmptyParts;
 Corvalen::Corvalen(QWidget *parent)
     : QMainWindow(parent)
     , m_titleBarDrag(this)
-    , m_shadow(kShadowBlurRadius)
+    , m_shadow(std::make_unique<DropShadowSlices>(kShadowBlurRadius, kOpeningContentSize))
 {
     ui.setupUi(this);
 
@@ -72,12 +76,8 @@ bool Corvalen::eventFilter(QObject *watched, QEvent *event)
 void Corvalen::paintEvent(QPaintEvent *)
 {
     // Without margins (maximised, or no compositor) there is no room for it.
-    const QMargins margins = contentsMargins();
-    if (margins.isNull())
-        return;
     QPainter painter(this);
-    const int reach = qMax(qMax(margins.left(), margins.right()), qMax(margins.top(), margins.bottom()));
-    m_shadow.paint(painter, ui.centralWidget->geometry(), reach, devicePixelRatioF());
+    m_shadow.paint(painter, ui.centralWidget->geometry(), devicePixelRatioF(), !contentsMargins().isNull());
 }
 
 void Corvalen::on_toolButton_min_clicked()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contentshadow.h"
+#include "shadowpainter.h"
 #include "titlebardrag.h"
 #include "ui_corvalen.h"
 
@@ -37,5 +37,5 @@ private:
     QStringList m_listPoint1;
     QStringList m_listPoint2;
     TitleBarDrag m_titleBarDrag;
-    ContentShadow m_shadow;
+    ShadowPainter m_shadow;
 };

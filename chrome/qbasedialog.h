@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shadowpainter.h"
 #include "titlebardrag.h"
 
 #include <QDialog>
@@ -43,4 +44,5 @@ private:
     QPointer<QLightBoxWidget> m_lightBox;
     QMetaObject::Connection m_closeConnection;
     TitleBarDrag m_titleBarDrag;
+    ShadowPainter m_shadow;
 };

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shadowslices.h"
+
+#include <QCache>
+
+#include <memory>
+
+class QPainter;
+
+// Paints a window's shadow band from eight slices kept per window size class
+// and device pixel ratio, so that a resize costs a few blits. The window's
+// frame says whether the shadow shows and at what ratio; the painter only
+// follows.
+class ShadowPainter final
+{
+public:
+    explicit ShadowPainter(std::unique_ptr<ShadowSliceSource> source);
+    ~ShadowPainter();
+    ShadowPainter(const ShadowPainter &) = delete;
+    ShadowPainter &operator=(const ShadowPainter &) = delete;
+
+    // Paints the shadow around `content` at `ratio` device pixels per unit;
+    // nothing while the shadow is not shown.
+    void paint(QPainter &painter, const QRect &content, qreal ratio, bool shown);
+
+private:
+    struct Key
+    {
+        qreal ratio;
+        QSize size;
+        bool operator==(const Key &other) const { return ratio == other.ratio && size == other.size; }
+    };
+    friend uint qHash(const Key &key, uint seed) { return qHash(key.ratio, seed) ^ qHash(key.size.width()) ^ qHash(key.size.height() << 16); }
+
+    const ShadowSlices &slices(const QSize &size, qreal ratio);
+
+    std::unique_ptr<ShadowSliceSource> m_source;
+    QCache<Key, ShadowSlices> m_cache;
+};
