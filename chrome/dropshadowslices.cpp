@@ -19,7 +19,9 @@
 //   1, often above it) it stretches the whole shadow by a pixel or two, by
 //   a factor that depends on the content's size.
 // Sizes a class step apart (see below) have the same corners but for that
-// stretch, which moves a pixel's value by a few levels of alpha at most.
+// stretch, which at the main window's sizes moves a pixel by no more than a
+// few levels of alpha; the slices are made at the size where the shadow is
+// to be exact, or at the member of its class nearest to it.
 
 namespace {
 
