@@ -3,6 +3,7 @@
 #include "shadowslices.h"
 
 #include <QCache>
+#include <QPair>
 
 #include <memory>
 
@@ -31,7 +32,10 @@ private:
         QSize size;
         bool operator==(const Key &other) const { return ratio == other.ratio && size == other.size; }
     };
-    friend uint qHash(const Key &key, uint seed) { return qHash(key.ratio, seed) ^ qHash(key.size.width()) ^ qHash(key.size.height() << 16); }
+    friend uint qHash(const Key &key, uint seed)
+    {
+        return qHash(key.ratio, seed) ^ qHash(qMakePair(key.size.width(), key.size.height()), seed);
+    }
 
     const ShadowSlices &slices(const QSize &size, qreal ratio);
 
