@@ -2,6 +2,7 @@
 
 #include "acceptedtextkeeper.h"
 #include "coordinates.h"
+#include "dropshadowslices.h"
 #include "qaboutdlg.h"
 #include "windowframe.h"
 
@@ -11,10 +12,12 @@
 
 namespace {
 
-// The transparent band around the content in which its shadow is drawn, and
-// how far the shadow spreads.
-constexpr int kShadowMargin = 12;
+// How far the content's shadow spreads, and with it the transparent band
+// around the content that the shadow is drawn in.
 constexpr qreal kShadowBlurRadius = 12.0;
+// The content's size as the window opens (the form's 743 x 175 within the
+// 12-px shadow margins), where the shadow is the effect's own at any scale.
+constexpr QSize kOpeningContentSize(719, 151);
 
 #if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
 constexpr auto kKeepEmptyParts = Qt::KeepEmptyParts;
@@ -26,7 +29,6 @@ constexpr auto kKeepEmptyParts = QString::KeepEmptyParts;
 
 Corvalen::Corvalen(QWidget *parent)
     : QMainWindow(parent)
-    , m_shadow(kShadowBlurRadius)
 {
     ui.setupUi(this);
 
@@ -39,7 +41,7 @@ Corvalen::Corvalen(QWidget *parent)
 
     ui.frameTitle->installEventFilter(this);
     m_frame->setTitleBar(ui.frameTitle);
-    m_frame->setShadowMargins(QMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin));
+    m_frame->setShadow(std::make_unique<DropShadowSlices>(kShadowBlurRadius, kOpeningContentSize));
 
     // A fresh About card per click, over the dimmed window content; leaving
     // the handler destroys it together with its overlay.
@@ -71,11 +73,8 @@ bool Corvalen::eventFilter(QObject *watched, QEvent *event)
 
 void Corvalen::paintEvent(QPaintEvent *)
 {
-    // Maximised, or without a compositor, there is no band to draw it in.
-    if (!m_frame->isShadowShown())
-        return;
     QPainter painter(this);
-    m_shadow.paint(painter, ui.centralWidget->geometry(), kShadowMargin, m_frame->devicePixelRatio());
+    m_frame->paintShadow(painter);
 }
 
 void Corvalen::on_toolButton_min_clicked()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "contentshadow.h"
 #include "ui_corvalen.h"
 
 #include <QMainWindow>
@@ -37,5 +36,4 @@ private:
     QStringList m_listPoint1;
     QStringList m_listPoint2;
     WindowFrame *m_frame = nullptr;
-    ContentShadow m_shadow;
 };

@@ -86,6 +86,7 @@ private slots:
     void shadowPiecesFillExactlyTheirBands();
     void shadowLeavesTheInsideTransparent_data();
     void shadowLeavesTheInsideTransparent();
+    void shadowFollowsTheRatioItIsPaintedAt();
     void titleBarTakesOnlyTheLeftPress_data();
     void titleBarTakesOnlyTheLeftPress();
     void leftDragOnTitleBarMovesTheDialog();
@@ -199,6 +200,23 @@ void TestBaseDialog::shadowLeavesTheInsideTransparent()
         const QImage piece = QImage(QStringLiteral(":/images/shadow/left@2x.png"))
                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(image.copy(0, image.height() / 2, piece.width(), 1), piece.copy(0, piece.height() / 2, piece.width(), 1));
+    }
+}
+
+// A card painted at 100 % and then at 200 %, as when it moves to a screen of
+// another scale, paints as one painted at 200 % from the start.
+void TestBaseDialog::shadowFollowsTheRatioItIsPaintedAt()
+{
+    const QSize size(370, 230);
+    Dialog dialog(nullptr);
+    dialog.resize(size);
+    for (qreal ratio : {1.0, 2.0}) {
+        QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        dialog.render(&image);
+        if (ratio == 2)
+            QCOMPARE(image, rendered(size, ratio));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "qbasedialog.h"
 
+#include "bundleshadowslices.h"
 #include "framegeometry.h"
 #include "qlightboxwidget.h"
 #include "windowframe.h"
@@ -10,8 +11,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
-
-#include <cmath>
 
 namespace {
 
@@ -32,28 +31,13 @@ QRect availableGeometryAt(const QPoint &point)
 #endif
 }
 
-// The piece for a painter `ratio` device pixels per unit: the 2x art wherever
-// the ratio is above 1, as scaling it down loses less than scaling 1x up.
-// Its "@2x" name gives the pixmap a device pixel ratio of 2. Loaded at every
-// paint; a piece that fails to load is a null pixmap and simply not drawn.
-QPixmap shadowPiece(const char *name, qreal ratio)
-{
-    const QString path = QStringLiteral(":/images/shadow/") + QLatin1String(name);
-    if (ratio > 1) {
-        const QPixmap fine(path + QStringLiteral("@2x.png"));
-        if (!fine.isNull())
-            return fine;
-    }
-    return QPixmap(path + QStringLiteral(".png"));
-}
-
 } // namespace
 
 QBaseDialog::QBaseDialog(QWidget *parent)
     : QDialog(parent)
     , m_frame(new WindowFrame(this))
 {
-    m_frame->setShadowMargins(QMargins(kLeft, kTop, kRight, kBottom));
+    m_frame->setShadow(std::make_unique<BundleShadowSlices>(QMargins(kLeft, kTop, kRight, kBottom)));
 }
 
 QBaseDialog::~QBaseDialog()
@@ -104,47 +88,13 @@ void QBaseDialog::setTitleBar(QWidget *titleBar)
 
 void QBaseDialog::paintEvent(QPaintEvent *event)
 {
-    if (!m_frame->isShadowShown()) {
-        // No shadow band: an opaque background, so that no pixel is left
-        // transparent where nothing blends it with the desktop.
-        QPainter(this).fillRect(rect(), palette().window());
-        QDialog::paintEvent(event);
-        return;
-    }
     {
         QPainter painter(this);
-        // The band's lines in device pixels: the outer ones rounded, the
-        // ones along the content moved into it, so at a fractional ratio
-        // neighbouring pieces meet without a seam and no pixel between band
-        // and content stays empty (the content paints over the overlap).
-        const QTransform toDevice = painter.deviceTransform();
-        const qreal ratio = toDevice.m11();
-        const QPointF outerStart = toDevice.map(QPointF(0, 0));
-        const QPointF outerEnd = toDevice.map(QPointF(width(), height()));
-        const QPointF contentStart = toDevice.map(QPointF(kLeft, kTop));
-        const QPointF contentEnd = toDevice.map(QPointF(width() - kRight, height() - kBottom));
-        const qreal xs[] = {std::round(outerStart.x()), std::ceil(contentStart.x()),
-                            std::floor(contentEnd.x()), std::round(outerEnd.x())};
-        const qreal ys[] = {std::round(outerStart.y()), std::ceil(contentStart.y()),
-                            std::floor(contentEnd.y()), std::round(outerEnd.y())};
-        const QTransform fromDevice = toDevice.inverted();
-        const auto cell = [&](int column, int row) {
-            return fromDevice.mapRect(QRectF(QPointF(xs[column], ys[row]), QPointF(xs[column + 1], ys[row + 1])));
-        };
-        const struct {
-            const char *name;
-            QRectF target;
-        } pieces[] = {
-            {"left_top", cell(0, 0)}, {"top", cell(1, 0)}, {"right_top", cell(2, 0)},
-            {"left", cell(0, 1)}, {"right", cell(2, 1)},
-            {"left_bottom", cell(0, 2)}, {"bottom", cell(1, 2)}, {"right_bottom", cell(2, 2)},
-        };
-        for (const auto &piece : pieces) {
-            const QPixmap pixmap = shadowPiece(piece.name, ratio);
-            // Art of another density is resampled, not picked pixel by pixel.
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, !qFuzzyCompare(pixmap.devicePixelRatioF(), ratio));
-            painter.drawPixmap(piece.target, pixmap, QRectF());
-        }
+        // No shadow band: an opaque background, so that no pixel is left
+        // transparent where nothing blends it with the desktop.
+        if (!m_frame->isShadowShown())
+            painter.fillRect(rect(), palette().window());
+        m_frame->paintShadow(painter);
     }
     QDialog::paintEvent(event);
 }

@@ -3,10 +3,12 @@
 #include "compositor.h"
 #include "framegeometry.h"
 #include "frameplatform.h"
+#include "shadowpainter.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
@@ -37,13 +39,20 @@ WindowFrame *WindowFrame::of(const QWidget *window)
     return window ? window->findChild<WindowFrame *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-void WindowFrame::setShadowMargins(const QMargins &margins)
+void WindowFrame::setShadow(std::unique_ptr<ShadowSliceSource> slices)
 {
     // The window's size includes the band; the compositor is asked as the
     // window is shown, once its form has its size.
-    m_shadowMargins = margins;
+    m_shadowMargins = slices->reach();
+    m_shadow = std::make_unique<ShadowPainter>(std::move(slices));
     m_shadowShown = true;
-    m_window->setContentsMargins(margins);
+    m_window->setContentsMargins(m_shadowMargins);
+}
+
+void WindowFrame::paintShadow(QPainter &painter)
+{
+    if (m_shadow && m_shadowShown)
+        m_shadow->paint(painter, m_window->contentsRect(), painter.deviceTransform().m11());
 }
 
 void WindowFrame::setTitleBar(QWidget *titleBar)
@@ -169,7 +178,6 @@ void WindowFrame::followScale()
     m_ratio = ratio;
     showFineArt();
     m_window->update();
-    emit devicePixelRatioChanged(ratio);
 }
 
 // Shows or drops the shadow band of a window in its normal layout. The window

@@ -6,10 +6,14 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class QPainter;
 class QScreen;
 class QWidget;
 class QWindow;
+class ShadowPainter;
+class ShadowSliceSource;
 
 // The frame of one frameless, translucent window, and the one place where it
 // is decided: the band around the content in which the window draws its
@@ -37,10 +41,13 @@ public:
     // The frame of a frameless window, or null for any other widget.
     static WindowFrame *of(const QWidget *window);
 
-    // The band around the content in which the shadow is drawn; the window's
-    // size includes it while it shows.
-    void setShadowMargins(const QMargins &margins);
+    // The shadow around the window's content, whose reach is the band it is
+    // drawn in; the window's size includes the band while it shows.
+    void setShadow(std::unique_ptr<ShadowSliceSource> slices);
     QMargins shadowMargins() const { return m_shadowMargins; }
+    // Paints the shadow into the band, at the ratio the painter draws at;
+    // nothing while the band does not show.
+    void paintShadow(QPainter &painter);
     // A left press on `titleBar`, or on a child that passes presses on,
     // moves the window; null detaches the current one.
     void setTitleBar(QWidget *titleBar);
@@ -70,7 +77,6 @@ public:
 
 signals:
     void shadowShownChanged(bool shown);
-    void devicePixelRatioChanged(qreal ratio);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +99,7 @@ private:
     QPointer<QWindow> m_nativeWindow;
     QPointer<QScreen> m_screen;
     QMargins m_shadowMargins;
+    std::unique_ptr<ShadowPainter> m_shadow;
     bool m_shadowShown = false;
     bool m_maximized = false;
     qreal m_ratio = 1.0;
