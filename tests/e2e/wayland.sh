@@ -9,7 +9,8 @@ source "$(dirname "$0")/lib.sh"
 
 on_wayland || fail "needs weston: run it with CORVALEN_WAYLAND=1 tools/with-display.sh"
 shots=$(mktemp -d)
-trap 'rm -rf "$shots"' EXIT
+# A program hung in Qt's Wayland teardown (see the end) would outlive weston.
+trap 'rm -rf "$shots"; [[ -z ${PROGRAM_PID:-} ]] || kill "$PROGRAM_PID" 2>/dev/null || true' EXIT
 
 start_program "$1"
 xdotool mousemove $(title_button "$WINDOW" close) click 1
