@@ -2,14 +2,20 @@
 # Runs a command inside a fresh virtual X server with the openbox window
 # manager, and the xcompmgr compositing manager when CORVALEN_COMPOSITOR=1,
 # then tears them down. Usage: with-display.sh COMMAND [ARG...]
+# With CORVALEN_WAYLAND=1 the X server holds the weston Wayland compositor
+# instead, in one window covering the screen, and the command runs as its
+# client (WAYLAND_DISPLAY, QT_QPA_PLATFORM=wayland); xdotool and screenshots
+# still work on the X side.
 # CORVALEN_SCREEN sets the screen, WIDTHxHEIGHTxDEPTH (1280x800x24 unless given).
 # Fails, with the server's, the window manager's or the compositor's log, when
 # one does not come up; the command would otherwise run against a display
 # that is not there.
 set -euo pipefail
 
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 workdir=$(mktemp -d)
 cleanup() {
+    [[ -n ${weston_pid:-} ]] && kill "$weston_pid" 2>/dev/null || true
     [[ -n ${compositor_pid:-} ]] && kill "$compositor_pid" 2>/dev/null || true
     [[ -n ${wm_pid:-} ]] && kill "$wm_pid" 2>/dev/null || true
     [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
@@ -47,19 +53,47 @@ read -r -t 30 number <"$workdir/display" || true
 [[ $number =~ ^[0-9]+$ ]] || did_not_start "the X server (Xvfb)" "$workdir/xvfb.log"
 export DISPLAY=":$number"
 
-openbox --sm-disable --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox.xml" >"$workdir/openbox.log" 2>&1 &
-wm_pid=$!
-export WINDOW_MANAGER_PID=$wm_pid
-wait_for_ready "the window manager (openbox)" "$wm_pid" "$workdir/openbox.log" \
-    sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# Wayland sockets and the program's runtime files go here, fresh each run.
+export XDG_RUNTIME_DIR="$workdir"
 
-if [[ ${CORVALEN_COMPOSITOR:-0} == 1 ]]; then
-    xcompmgr 2>"$workdir/xcompmgr.log" &
-    compositor_pid=$!
-    wait_for_ready "the compositing manager (xcompmgr)" "$compositor_pid" "$workdir/xcompmgr.log" \
-        sh -c "xwininfo -root -children | grep -q '\"xcompmgr\"'"
+if [[ ${CORVALEN_WAYLAND:-0} == 1 ]]; then
+    # No window manager: weston's window stays at 0,0, so screen and weston
+    # coordinates are the same, and it has the X focus while the pointer is
+    # over it, which covers the screen.
+    IFS=x read -r width height _ <<<"${CORVALEN_SCREEN:-1280x800x24}"
+    weston --backend=x11-backend.so --use-pixman --width="$width" --height="$height" \
+        --config="$tools/weston.ini" --socket=wayland-0 \
+        --log="$workdir/weston.log" >/dev/null 2>&1 &
+    weston_pid=$!
+    wait_for_ready "the Wayland compositor (weston)" "$weston_pid" "$workdir/weston.log" \
+        test -S "$workdir/wayland-0"
+    # weston's x11 backend may hold its first frame back until an X event
+    # comes, and it follows the X pointer by relative motions, so a motion it
+    # missed while starting leaves its pointer elsewhere. Motions nudge it
+    # until weston.ini's white desktop shows; then the pointer visits the
+    # top-left and bottom-right corners, where weston's pointer, held within
+    # the screen, meets the X pointer, and rests in the latter, where
+    # weston's cursor covers no window.
+    corners="mousemove 0 0 mousemove $((width - 1)) $((height - 1))"
+    wait_for_ready "the Wayland compositor's desktop (weston)" "$weston_pid" "$workdir/weston.log" \
+        sh -c "xdotool $corners && import -window root -crop 1x1+$((width / 2))+0 -depth 8 txt:- | grep -q '#FFFFFF'"
+    xdotool $corners
+    export WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland
+else
+    openbox --sm-disable --config-file "$tools/openbox.xml" >"$workdir/openbox.log" 2>&1 &
+    wm_pid=$!
+    export WINDOW_MANAGER_PID=$wm_pid
+    wait_for_ready "the window manager (openbox)" "$wm_pid" "$workdir/openbox.log" \
+        sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
+
+    if [[ ${CORVALEN_COMPOSITOR:-0} == 1 ]]; then
+        xcompmgr 2>"$workdir/xcompmgr.log" &
+        compositor_pid=$!
+        wait_for_ready "the compositing manager (xcompmgr)" "$compositor_pid" "$workdir/xcompmgr.log" \
+            sh -c "xwininfo -root -children | grep -q '\"xcompmgr\"'"
+    fi
+    export QT_QPA_PLATFORM=xcb
 fi
 
-unset QT_QPA_PLATFORM
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir"
 "$@"

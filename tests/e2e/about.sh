@@ -14,10 +14,6 @@ read -r main_x main_y main_w main_h < <(window_geometry "$WINDOW")
 probes=("$((main_x + 14)) $((main_y + 14))" "$((main_x + 20)) $((main_y + main_h - 20))"
         "$((main_x + main_w / 5)) $((main_y + main_h - 16))")
 import -window root "$shots/before.png"
-before=()
-for probe in "${probes[@]}"; do
-    before+=("$(pixel_at "$shots/before.png" $probe)")
-done
 
 # open_card: opens the card and waits until the window behind it shows dimmed.
 open_card() {
@@ -27,27 +23,7 @@ open_card() {
 
 shows_dimmed() {
     import -window root "$shots/open.png"
-    dimmed_as_expected "$shots/open.png"
-}
-
-# Black at alpha 100 over the window: every channel at 155/255 of before.
-dimmed_as_expected() {
-    local i now was channel expected
-    for i in "${!probes[@]}"; do
-        read -r -a now < <(pixel_at "$1" ${probes[$i]})
-        read -r -a was <<<"${before[$i]}"
-        for channel in 0 1 2; do
-            expected=$((was[channel] * 155 / 255))
-            (( now[channel] - expected <= 3 && expected - now[channel] <= 3 )) || return 1
-        done
-    done
-}
-
-undimmed() {
-    local i
-    for i in "${!probes[@]}"; do
-        [[ $(pixel_at "$1" ${probes[$i]}) == "${before[$i]}" ]] || return 1
-    done
+    dimmed "$shots/before.png" "$shots/open.png" "${probes[@]}"
 }
 
 # close_card COMMAND...: closes the card and waits until it is gone and the
@@ -60,7 +36,7 @@ close_card() {
 closed_and_undimmed() {
     ! xdotool search --onlyvisible --name '^QAboutDlg$' >/dev/null || return 1
     import -window root "$shots/closed.png"
-    undimmed "$shots/closed.png"
+    unchanged "$shots/before.png" "$shots/closed.png" "${probes[@]}"
 }
 
 # Opening: the card sits over the window, with the window darkened.

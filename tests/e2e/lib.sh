@@ -2,26 +2,42 @@
 # Sourced; expects DISPLAY to be set by with-display.sh.
 set -euo pipefail
 
+# on_wayland: true when the program is a Wayland client of weston, which runs
+# in one X window covering the screen (with-display.sh, CORVALEN_WAYLAND=1).
+# xdotool still drives the pointer and keys, through weston; but the program
+# has no X window, so its main window is found by its pixels.
+on_wayland() {
+    [[ -n ${WAYLAND_DISPLAY:-} ]]
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
 # start_program EXECUTABLE [ARG...]: starts it (or a launcher that runs it),
-# waits for its main window to show and focuses it. Sets PROGRAM_PID and WINDOW.
+# waits for its main window to show and focuses it. Sets PROGRAM_PID and WINDOW
+# (on Wayland the word "main", which window_geometry understands).
 start_program() {
     PROGRAM_LOG=$(mktemp)
     "$@" 2> >(tee "$PROGRAM_LOG" >&2) &
     PROGRAM_PID=$!
     WINDOW=
     for _ in $(seq 300); do
-        # A search that meets a window being destroyed (Wine makes and drops
-        # some while starting) fails as a whole; it is simply asked again.
-        WINDOW=$(xdotool search --onlyvisible --limit 1 --name '^Corvalen$' 2>/dev/null) && break
+        if on_wayland; then
+            window_geometry main >/dev/null && WINDOW=main && break
+        else
+            # A search that meets a window being destroyed (Wine makes and
+            # drops some while starting) fails as a whole; it is simply
+            # asked again.
+            WINDOW=$(xdotool search --onlyvisible --limit 1 --name '^Corvalen$' 2>/dev/null) && break
+        fi
         kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before its window showed: $(cat "$PROGRAM_LOG")"
         sleep 0.1
     done
     [[ -n $WINDOW ]] || fail "the main window did not show"
+    # weston focuses a window as it maps it; a client cannot ask for that.
+    on_wayland && return
     xdotool windowactivate --sync "$WINDOW"
     wait_until has_focus "$WINDOW"
 }
@@ -32,13 +48,50 @@ has_focus() {
 }
 
 # window_geometry WINDOW: prints "X Y WIDTH HEIGHT" of the window on screen.
+# On Wayland only the main window, read from a screenshot: inside its shadow
+# margin, the title bar's gradient within a 1-pixel dark border, and below it
+# the body, a run of one colour down to the shadow. Fails while the window's
+# title bar is not in sight (or dimmed).
 window_geometry() {
+    if on_wayland; then
+        [[ $1 == main ]] || fail "window_geometry: no window '$1' on Wayland"
+        local shot left top width height margin
+        shot=$(mktemp --suffix=.png)
+        import -window root "$shot"
+        if read -r left top width < <(title_strip "$shot"); then
+            height=$(convert "$shot" -crop "1x100000+$((left + 1))+$top" -depth 8 txt:- | awk -F'[(),]+' '
+                NR == 1 { next }
+                { pixel = $3 " " $4 " " $5 }
+                !body && $3 < 150 && $5 > 200 { next }
+                !body && !border { border = 1; next }
+                !body { body = pixel }
+                body && pixel != body && !height { height = NR - 1 }
+                END { print height }')
+        fi
+        rm -f "$shot"
+        [[ ${height:-} -gt 0 ]] || return 1
+        margin=$(shadow_margin)
+        echo "$((left - 1 - margin)) $((top - 1 - margin)) $((width + 2 + 2 * margin)) $((height + 2 * margin))"
+        return
+    fi
     xwininfo -id "$1" | awk '
         /Absolute upper-left X/ { x = $NF }
         /Absolute upper-left Y/ { y = $NF }
         /Width/ { w = $NF }
         /Height/ { h = $NF }
         END { print x, y, w, h }'
+}
+
+# title_strip SCREENSHOT: prints "X Y WIDTH" of the blue title gradient of
+# the window in front, the main window's or the About card's; a dimmed one is
+# no longer that blue. Fails when there is none. A focused field's frame, of
+# the same blue, lies within the main window's title's width.
+title_strip() {
+    local box
+    box=$(convert "$1" -fuzz 6% -fill black +opaque 'rgb(88,166,227)' -fuzz 0 -fill white +opaque black \
+        -format %@ info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+([0-9]+)$ ]] && ((BASH_REMATCH[1] > 0)) || return 1
+    echo "${BASH_REMATCH[2]} ${BASH_REMATCH[3]} ${BASH_REMATCH[1]}"
 }
 
 # expect_exit_code CODE: waits for the program to end, at most 20 s.
@@ -57,9 +110,10 @@ expect_exit_code() {
 # clipboard once it holds something.
 copy_focused_field() {
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    local text=
+    local text= paste=(xclip -selection clipboard -o)
+    on_wayland && paste=(wl-paste --no-newline)
     for _ in $(seq 50); do
-        text=$(xclip -selection clipboard -o 2>/dev/null) && [[ -n $text ]] && break
+        text=$("${paste[@]}" 2>/dev/null) && [[ -n $text ]] && break
         sleep 0.1
     done
     printf '%s\n' "$text"
@@ -98,9 +152,10 @@ pixel_at() {
     convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
 }
 
-# compositing: true while a compositing manager runs on the display.
+# compositing: true while a compositing manager runs on the display; a
+# Wayland compositor always is one.
 compositing() {
-    xwininfo -root -children | grep -q '"xcompmgr"'
+    on_wayland || xwininfo -root -children | grep -q '"xcompmgr"'
 }
 
 # start_compositor / stop_compositor: a compositing manager comes and goes.
@@ -153,6 +208,32 @@ open_about() {
     xdotool mousemove $(title_button "$1" version) click 1
     timeout 10 xdotool search --sync --onlyvisible --limit 1 --name '^QAboutDlg$' \
         || fail "the About card did not open"
+}
+
+# dimmed BEFORE AFTER POINT...: true when at each point ("X Y") the screenshot
+# AFTER shows the colour of BEFORE under the About card's overlay, black at
+# alpha 100: every channel at 155/255 of before, within 3.
+dimmed() {
+    local before=$1 after=$2 point channel expected was now
+    shift 2
+    for point; do
+        read -r -a was < <(pixel_at "$before" $point)
+        read -r -a now < <(pixel_at "$after" $point)
+        for channel in 0 1 2; do
+            expected=$((was[channel] * 155 / 255))
+            ((now[channel] - expected <= 3 && expected - now[channel] <= 3)) || return 1
+        done
+    done
+}
+
+# unchanged BEFORE AFTER POINT...: true when at each point the screenshot
+# AFTER shows the colour of BEFORE.
+unchanged() {
+    local before=$1 after=$2 point
+    shift 2
+    for point; do
+        [[ $(pixel_at "$after" $point) == "$(pixel_at "$before" $point)" ]] || return 1
+    done
 }
 
 # covers_screen DESKTOP: true when no pixel at the screen's corners and edge

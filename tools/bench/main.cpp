@@ -11,7 +11,10 @@
 //   program starts (frame filter, font, style sheet);
 // - under X with xdotool: the process CPU time of typing keystrokes into the
 //   real window, and of sitting idle with the caret blinking, against the
-//   framed form.
+//   framed form; and of a live resize through a series of sizes, against a
+//   bare window with the same style sheet and three line edits, and against
+//   that window frameless and translucent with the program's margins but no
+//   shadow.
 // Run it under the platform to judge (tools/with-display.sh for X).
 #include "applicationshell.h"
 #include "benchoptions.h"
@@ -19,6 +22,7 @@
 #include "framedform.h"
 #include "keystroke.h"
 #include "launch.h"
+#include "liveresize.h"
 #include "processcpu.h"
 #include "timing.h"
 
@@ -111,6 +115,36 @@ void printProcessCpuRows()
     printRow(idle, program.idleTicks, qMax(form.idleTicks, 1L), "ticks", 1.5);
 }
 
+void printLiveResizeRows()
+{
+    constexpr int kRounds = 3;
+    char vsBare[80], vsFrameless[80];
+    std::snprintf(vsBare, sizeof vsBare, "live resize, %d sizes (vs bare window)", kRounds * kLiveResizeSizes);
+    std::snprintf(vsFrameless, sizeof vsFrameless, "live resize, %d sizes (vs frameless, no shadow)",
+                  kRounds * kLiveResizeSizes);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        printSkipped(vsBare, "needs X");
+        printSkipped(vsFrameless, "needs X");
+        return;
+    }
+    // Interleaved, so that a busy moment of the machine hits all alike.
+    const WindowKind kinds[] = {WindowKind::Bare, WindowKind::Frameless, WindowKind::Program};
+    long ticks[3] = {};
+    for (int round = 0; round < kRounds; ++round) {
+        for (int k = 0; k < 3; ++k) {
+            const LiveResize resize = measureLiveResize(kinds[k]);
+            if (!resize.measured) {
+                printSkipped(vsBare, "no xdotool, /proc or painted size");
+                printSkipped(vsFrameless, "no xdotool, /proc or painted size");
+                return;
+            }
+            ticks[k] += resize.ticks;
+        }
+    }
+    printRow(vsBare, ticks[2], qMax(ticks[0], 1L), "ticks", 1.3);
+    printRow(vsFrameless, ticks[2], qMax(ticks[1], 1L), "ticks", 1.3);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -125,11 +159,14 @@ int main(int argc, char *argv[])
             return showUntilFirstFrame(kind);
         if (qstrcmp(argv[1], kTypingTargetOption) == 0)
             return runTypingTarget(kind);
+        if (qstrcmp(argv[1], kResizeTargetOption) == 0)
+            return runResizeTarget(kind);
     }
 
     printHeader();
     printKeystrokeRows();
     printLaunchRows();
     printProcessCpuRows();
+    printLiveResizeRows();
     return 0;
 }

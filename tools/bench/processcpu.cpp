@@ -1,9 +1,9 @@
 #include "processcpu.h"
 
 #include "benchoptions.h"
+#include "childprocess.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QTest>
@@ -17,27 +17,6 @@ namespace {
 const char *const kRound[] = {"3", "0", "period", "5", "comma", "1", "2", "0", "period", "3", "ctrl+a", "BackSpace"};
 constexpr int kRoundLength = sizeof kRound / sizeof kRound[0];
 constexpr int kRounds = kTypedKeystrokes / kRoundLength;
-
-// User plus system time of a process so far, or -1.
-long cpuTicks(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    // The command name may hold spaces; the fields after it do not.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return fields.size() > 12 ? fields.at(11).toLong() + fields.at(12).toLong() : -1;
-}
-
-bool readLine(QProcess &child, const QByteArray &expected)
-{
-    while (!child.canReadLine()) {
-        if (!child.waitForReadyRead(60000))
-            return false;
-    }
-    return child.readLine().trimmed() == expected;
-}
 
 // Counts the erasing keystrokes that reach the focused field.
 class ErasureCount final : public QObject
@@ -64,7 +43,7 @@ ProcessCpu measureProcessCpu(WindowKind kind)
     ProcessCpu result;
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kTypingTargetOption), windowKindName(kind)});
-    if (!readLine(child, "ready"))
+    if (nextLine(child) != "ready")
         return result;
     // Let the first frames and the window manager's work pass.
     QThread::msleep(500);
@@ -75,7 +54,7 @@ ProcessCpu measureProcessCpu(WindowKind kind)
             keys << QLatin1String(key);
     }
     const long beforeTyping = cpuTicks(child.processId());
-    if (QProcess::execute(QStringLiteral("xdotool"), keys) != 0 || !readLine(child, "typed"))
+    if (QProcess::execute(QStringLiteral("xdotool"), keys) != 0 || nextLine(child) != "typed")
         return result;
     // The last repaint.
     QThread::msleep(200);

@@ -1,5 +1,6 @@
 #include "windowkind.h"
 
+#include "barewindow.h"
 #include "corvalen.h"
 #include "framedform.h"
 
@@ -11,6 +12,8 @@ const struct {
 } kNames[] = {
     {WindowKind::Empty, "empty"},
     {WindowKind::FramedForm, "form"},
+    {WindowKind::Bare, "bare"},
+    {WindowKind::Frameless, "frameless"},
     {WindowKind::Program, "corvalen"},
 };
 
@@ -43,6 +46,10 @@ std::unique_ptr<QWidget> makeWindow(WindowKind kind)
         return std::make_unique<QMainWindow>();
     case WindowKind::FramedForm:
         return std::make_unique<FramedForm>();
+    case WindowKind::Bare:
+        return std::make_unique<BareWindow>();
+    case WindowKind::Frameless:
+        return std::make_unique<FramelessWindow>();
     case WindowKind::Program:
         return std::make_unique<Corvalen>();
     }
