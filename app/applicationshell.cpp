@@ -12,6 +12,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 void ApplicationShell::prepare()
 {
     enableHighDpiScaling();
@@ -31,3 +34,12 @@ ApplicationShell::ApplicationShell(QApplication &application)
 }
 
 ApplicationShell::~ApplicationShell() = default;
+
+int ApplicationShell::leave(int exitCode)
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    return exitCode;
+}

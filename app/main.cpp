@@ -11,5 +11,5 @@ int main(int argc, char *argv[])
 
     Corvalen window;
     window.show();
-    return application.exec();
+    return shell.leave(application.exec());
 }
