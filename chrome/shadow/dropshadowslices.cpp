@@ -25,6 +25,9 @@
 
 namespace {
 
+// Device pixels of an edge piece that repeats along the edge.
+constexpr int kRepeatedLength = 256;
+
 // How deep inside the content the filter settles, in blur radii of device
 // pixels: 34 pixels at a radius of 12, at every ratio tried.
 constexpr qreal kSettlingRadii = 3;
@@ -114,23 +117,29 @@ ShadowSlices DropShadowSlices::slices(const QSize &size, qreal ratio) const
     ShadowSlices slices;
     slices.band = QMargins(across, down, across, down);
     std::array<QRect, 8> cells = shadowCells(QTransform::fromScale(ratio, ratio), QRect(QPoint(), outer), slices.band);
-    // Where the filter has settled, an edge is the same all along; one step
-    // of it is kept.
-    if (const int step = classStep(ratio)) {
-        const int length = qRound(step * ratio);
-        if (size.width() >= smallestInClass(ratio)) {
-            cells[1].setWidth(length);
-            cells[6].setWidth(length);
-        }
-        if (size.height() >= smallestInClass(ratio)) {
-            cells[3].setHeight(length);
-            cells[4].setHeight(length);
-        }
-    }
+    // Where the filter has settled, an edge is the same all along: one step
+    // of it is kept, laid side by side into a piece long enough that
+    // repeating it costs a few copies.
+    const int step = classStep(ratio);
+    slices.edgesRepeat = step != 0 && size.width() >= smallestInClass(ratio) && size.height() >= smallestInClass(ratio);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i].isEmpty())
+        QRect cell = cells[i];
+        const bool alongX = i == 1 || i == 6, alongY = i == 3 || i == 4;
+        if (slices.edgesRepeat && (alongX || alongY)) {
+            const int length = qRound(step * ratio);
+            (alongX ? cell.setWidth(length) : cell.setHeight(length));
+        }
+        if (cell.isEmpty())
             continue;
-        QImage piece = image.copy(cells[i]);
+        QImage piece = image.copy(cell);
+        piece.setDevicePixelRatio(1);
+        if (slices.edgesRepeat && (alongX || alongY)) {
+            QImage repeated(alongX ? QSize(kRepeatedLength, cell.height()) : QSize(cell.width(), kRepeatedLength),
+                            QImage::Format_ARGB32_Premultiplied);
+            repeated.fill(Qt::transparent);
+            QPainter(&repeated).drawTiledPixmap(repeated.rect(), QPixmap::fromImage(piece));
+            piece = repeated;
+        }
         piece.setDevicePixelRatio(ratio);
         slices.pieces[i] = QPixmap::fromImage(piece);
     }

@@ -11,13 +11,14 @@ class QTransform;
 
 // A window's shadow band as eight pieces, in the order top-left, top,
 // top-right, left, right, bottom-left, bottom, bottom-right. The corner
-// pieces fill the band's corners, the others are stretched along its edges;
-// `band` holds the corners' widths and heights in logical pixels. A null
-// piece is not drawn.
+// pieces fill the band's corners, the others are stretched along its edges,
+// or repeated where they are the same all along; `band` holds the corners'
+// widths and heights in logical pixels. A null piece is not drawn.
 struct ShadowSlices
 {
     QMargins band;
     std::array<QPixmap, 8> pieces;
+    bool edgesRepeat = false;
 };
 
 // The cells of the eight pieces in device pixels, for a window whose outer

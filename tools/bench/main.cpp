@@ -12,9 +12,9 @@
 // - under X with xdotool: the process CPU time of typing keystrokes into the
 //   real window, and of sitting idle with the caret blinking, against the
 //   framed form; and of a live resize through a series of sizes, against a
-//   bare window with the same style sheet and three line edits, and against
+//   bare window with the same style sheet and three line edits, against
 //   that window frameless and translucent with the program's margins but no
-//   shadow.
+//   shadow, and against the framed form.
 // Run it under the platform to judge (tools/with-display.sh for X).
 #include "applicationshell.h"
 #include "benchoptions.h"
@@ -118,31 +118,45 @@ void printProcessCpuRows()
 void printLiveResizeRows()
 {
     constexpr int kRounds = 3;
-    char vsBare[80], vsFrameless[80];
-    std::snprintf(vsBare, sizeof vsBare, "live resize, %d sizes (vs bare window)", kRounds * kLiveResizeSizes);
-    std::snprintf(vsFrameless, sizeof vsFrameless, "live resize, %d sizes (vs frameless, no shadow)",
-                  kRounds * kLiveResizeSizes);
+    // What a window of the program's look costs at any size without its form,
+    // chrome or shadow; that window frameless and translucent; and the
+    // program's own form and sheet in an ordinary framed window.
+    const struct {
+        WindowKind kind;
+        const char *name;
+    } baselines[] = {
+        {WindowKind::Bare, "bare window"},
+        {WindowKind::Frameless, "frameless, no shadow"},
+        {WindowKind::FramedForm, "framed form"},
+    };
+    constexpr int kBaselines = sizeof baselines / sizeof baselines[0];
+    char rows[kBaselines][80];
+    for (int b = 0; b < kBaselines; ++b)
+        std::snprintf(rows[b], sizeof rows[b], "live resize, %d sizes (vs %s)", kRounds * kLiveResizeSizes,
+                      baselines[b].name);
+    const auto skipAll = [&](const char *why) {
+        for (const char *row : rows)
+            printSkipped(row, why);
+    };
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        printSkipped(vsBare, "needs X");
-        printSkipped(vsFrameless, "needs X");
+        skipAll("needs X");
         return;
     }
     // Interleaved, so that a busy moment of the machine hits all alike.
-    const WindowKind kinds[] = {WindowKind::Bare, WindowKind::Frameless, WindowKind::Program};
-    long ticks[3] = {};
+    long baselineTicks[kBaselines] = {};
+    long programTicks = 0;
     for (int round = 0; round < kRounds; ++round) {
-        for (int k = 0; k < 3; ++k) {
-            const LiveResize resize = measureLiveResize(kinds[k]);
+        for (int b = 0; b <= kBaselines; ++b) {
+            const LiveResize resize = measureLiveResize(b < kBaselines ? baselines[b].kind : WindowKind::Program);
             if (!resize.measured) {
-                printSkipped(vsBare, "no xdotool, /proc or painted size");
-                printSkipped(vsFrameless, "no xdotool, /proc or painted size");
+                skipAll("no xdotool, /proc or painted size");
                 return;
             }
-            ticks[k] += resize.ticks;
+            (b < kBaselines ? baselineTicks[b] : programTicks) += resize.ticks;
         }
     }
-    printRow(vsBare, ticks[2], qMax(ticks[0], 1L), "ticks", 1.3);
-    printRow(vsFrameless, ticks[2], qMax(ticks[1], 1L), "ticks", 1.3);
+    for (int b = 0; b < kBaselines; ++b)
+        printRow(rows[b], programTicks, qMax(baselineTicks[b], 1L), "ticks", 1.3);
 }
 
 } // namespace
