@@ -2,6 +2,7 @@
 
 #include "acceptedtextkeeper.h"
 #include "coordinates.h"
+#include "pastedpointconverter.h"
 #include "qaboutdlg.h"
 #include "windowframe.h"
 
@@ -103,6 +104,7 @@ void Corvalen::setCoordinateValidator(QLineEdit *edit)
     const QRegExp pattern(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp);
     edit->setValidator(new QRegExpValidator(pattern, this));
     new AcceptedTextKeeper(edit);
+    new PastedPointConverter(edit);
 }
 
 // Keeps the latitude and longitude text of a field once it holds exactly one
