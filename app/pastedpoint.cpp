@@ -11,7 +11,7 @@ namespace {
 // The finest fraction the program takes: under 1.1 mm on the ground.
 constexpr int kDecimals = 8;
 // Minutes and seconds are summed exactly in 64-bit integers: with fractions
-// of up to 12 digits, 999 degrees in those units stay far below 2^63.
+// of up to 12 digits, 999 degrees in those units stay below 2^63.
 constexpr int kMaxSexagesimalDecimals = 12;
 
 // A number as written, digits only; its sign is kept apart.
@@ -26,6 +26,7 @@ struct Value
     bool negative = false;
     Decimal degrees;
     QChar hemisphere; // upper case; null when there is none
+    bool letterBefore = false;
 };
 
 enum class Axis { None, Latitude, Longitude };
@@ -206,7 +207,7 @@ public:
     {
         Value value;
         value.hemisphere = hemisphere();
-        const bool letterBefore = !value.hemisphere.isNull();
+        value.letterBefore = !value.hemisphere.isNull();
         value.negative = take(isMinus);
         const std::optional<Decimal> degrees = number();
         if (!degrees)
@@ -231,7 +232,7 @@ public:
                 m_position = afterDegrees;
             }
         }
-        if (!letterBefore)
+        if (!value.letterBefore)
             value.hemisphere = hemisphere();
         // A letter and a minus would say the side twice.
         if (value.negative && !value.hemisphere.isNull())
@@ -334,8 +335,10 @@ std::optional<QString> pointFromPastedText(const QString &text)
     const std::optional<Value> second = first ? reader.value() : std::nullopt;
     if (!second || !reader.atEnd())
         return std::nullopt;
-    // Without letters only the comma tells the two values apart.
-    if (!comma && first->hemisphere.isNull() && second->hemisphere.isNull())
+    // Without the comma a letter stands between the two values: in
+    // "51°30′26N" the 26 is no second value.
+    const bool letterBetween = (!first->hemisphere.isNull() && !first->letterBefore) || second->letterBefore;
+    if (!comma && !letterBetween)
         return std::nullopt;
 
     const Axis firstAxis = axisOf(first->hemisphere);

@@ -78,8 +78,9 @@ bool PastedPointConverter::drop(QDropEvent *event)
         return false;
 
     // Qt's own drop, which puts the caret at the pointer, with the point in
-    // the program's form as the dropped text. It goes to the field itself,
-    // past this filter and the drag's bookkeeping, which this drop still runs in.
+    // the program's form as the dropped text. It goes straight to the field:
+    // sent the usual way, it would come back through this filter and end the
+    // drag that the original drop still belongs to.
     QMimeData converted;
     converted.setText(*point);
     QDropEvent convertedDrop(event->posF(), event->possibleActions(), &converted, event->mouseButtons(),

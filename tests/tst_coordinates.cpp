@@ -125,6 +125,7 @@ void TestCoordinates::pastedTextReadsAsOnePoint_data()
     QTest::newRow("one number") << "51.5074" << "";
     QTest::newRow("three values") << "51.5, -0.12, 10" << "";
     QTest::newRow("two values without comma or letter") << "51.5 -0.12" << "";
+    QTest::newRow("seconds without their sign") << "51°30′26N" << "";
     QTest::newRow("latitude 91") << "91, 0" << "";
     QTest::newRow("longitude beyond 180 after rounding") << "0, 180.000000005" << "";
     QTest::newRow("S on a negative value") << "-33.8688 S, 151.2093 E" << "";
