@@ -164,8 +164,8 @@ std::optional<QString> written(const Value &value, int limit)
         return std::nullopt;
 
     // A zero lies on no side: no "-0".
-    const bool negative = (value.negative || value.hemisphere == QLatin1Char('S') || value.hemisphere == QLatin1Char('W'))
-        && !(*whole == 0 && fractionIsZero);
+    const bool southOrWest = value.hemisphere == QLatin1Char('S') || value.hemisphere == QLatin1Char('W');
+    const bool negative = (value.negative || southOrWest) && !(*whole == 0 && fractionIsZero);
     QString text = negative ? QStringLiteral("-") : QString();
     text += QString::number(*whole);
     // The limits are written without a fraction, every other whole value but

@@ -101,16 +101,23 @@ void TestCalculator::pasteIsJudgedLikeTyping_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("undone");
 
-    QTest::newRow("whole coordinate into an empty field") << "ctrl+v" << "" << "-33.8688,151.2093" << "-33.8688,151.2093" << "";
-    QTest::newRow("coordinate with spaces goes in without them") << "ctrl+v" << "" << "30.5, 120.3" << "30.5,120.3" << "";
+    QTest::newRow("whole coordinate into an empty field")
+        << "ctrl+v" << "" << "-33.8688,151.2093" << "-33.8688,151.2093" << "";
+    QTest::newRow("coordinate with spaces goes in without them")
+        << "ctrl+v" << "" << "30.5, 120.3" << "30.5,120.3" << "";
     QTest::newRow("text beyond the range is refused") << "ctrl+v" << "1.5," << "181.5" << "1.5," << "1.5,";
     QTest::newRow("completing a typed latitude") << "ctrl+v" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
-    QTest::newRow("point after a typed minus") << "ctrl+v" << "-" << "33.8688, 151.2093" << "-33.8688,151.2093" << "-";
-    QTest::newRow("point that cannot follow the text is refused") << "ctrl+v" << "51.5," << "48.8566 N, 2.3522 E" << "51.5," << "51.5,";
-    QTest::newRow("point by shift+insert") << "shift+insert" << "" << "51.50740, -0.12780" << "51.50740,-0.12780" << "";
-    QTest::newRow("point by the context menu") << "menu" << "" << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << "";
+    QTest::newRow("point after a typed minus")
+        << "ctrl+v" << "-" << "33.8688, 151.2093" << "-33.8688,151.2093" << "-";
+    QTest::newRow("point that cannot follow the text is refused")
+        << "ctrl+v" << "51.5," << "48.8566 N, 2.3522 E" << "51.5," << "51.5,";
+    QTest::newRow("point by shift+insert")
+        << "shift+insert" << "" << "51.50740, -0.12780" << "51.50740,-0.12780" << "";
+    QTest::newRow("point by the context menu")
+        << "menu" << "" << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << "";
     QTest::newRow("completing by the context menu") << "menu" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
-    QTest::newRow("point dropped") << "drop" << "" << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << "";
+    QTest::newRow("point dropped")
+        << "drop" << "" << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << "";
 }
 
 void TestCalculator::pasteIsJudgedLikeTyping()
