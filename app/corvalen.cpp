@@ -3,6 +3,7 @@
 #include "acceptedtextkeeper.h"
 #include "coordinates.h"
 #include "dropshadowslices.h"
+#include "pastedpointconverter.h"
 #include "qaboutdlg.h"
 #include "windowframe.h"
 
@@ -100,6 +101,7 @@ void Corvalen::setCoordinateValidator(QLineEdit *edit)
     const QRegExp pattern(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp);
     edit->setValidator(new QRegExpValidator(pattern, this));
     new AcceptedTextKeeper(edit);
+    new PastedPointConverter(edit);
 }
 
 // Keeps the latitude and longitude text of a field once it holds exactly one

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QValidator>
 #include <QtTest>
@@ -89,28 +91,76 @@ void TestCalculator::typingKeepsOnlyAcceptedEdits()
     QCOMPARE(field("lineEditPoint2")->text(), shown);
 }
 
+// Every way of pasting reads a point written as people copy it; the paste
+// is an undo step of its own, as is what is typed after it.
 void TestCalculator::pasteIsJudgedLikeTyping_data()
 {
+    QTest::addColumn<QString>("route");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("undone");
 
-    QTest::newRow("whole coordinate into an empty field") << "" << "-33.8688,151.2093" << "-33.8688,151.2093";
-    QTest::newRow("coordinate with spaces is refused whole") << "" << "30.5, 120.3" << "";
-    QTest::newRow("text beyond the range is refused") << "1.5," << "181.5" << "1.5,";
-    QTest::newRow("completing a typed latitude") << "30.5," << "120.3" << "30.5,120.3";
+    QTest::newRow("whole coordinate into an empty field")
+        << "ctrl+v" << "" << "-33.8688,151.2093" << "-33.8688,151.2093" << "";
+    QTest::newRow("coordinate with spaces goes in without them")
+        << "ctrl+v" << "" << "30.5, 120.3" << "30.5,120.3" << "";
+    QTest::newRow("text beyond the range is refused") << "ctrl+v" << "1.5," << "181.5" << "1.5," << "1.5,";
+    QTest::newRow("completing a typed latitude") << "ctrl+v" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
+    QTest::newRow("point after a typed minus")
+        << "ctrl+v" << "-" << "33.8688, 151.2093" << "-33.8688,151.2093" << "-";
+    QTest::newRow("point that cannot follow the text is refused")
+        << "ctrl+v" << "51.5," << "48.8566 N, 2.3522 E" << "51.5," << "51.5,";
+    QTest::newRow("point by shift+insert")
+        << "shift+insert" << "" << "51.50740, -0.12780" << "51.50740,-0.12780" << "";
+    QTest::newRow("point by the context menu")
+        << "menu" << "" << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << "";
+    QTest::newRow("completing by the context menu") << "menu" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
+    QTest::newRow("point dropped")
+        << "drop" << "" << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << "";
 }
 
 void TestCalculator::pasteIsJudgedLikeTyping()
 {
+    QFETCH(QString, route);
     QFETCH(QString, before);
     QFETCH(QString, pasted);
     QFETCH(QString, after);
+    QFETCH(QString, undone);
     QLineEdit *edit = field("lineEditPoint1");
     typeInto(edit, before);
     QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    if (route == "shift+insert") {
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (route == "menu") {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, edit->rect().center());
+        QApplication::sendEvent(edit, &request);
+        auto *menu = edit->findChild<QMenu *>();
+        QVERIFY(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith("&Paste"))
+                action->trigger();
+        }
+        menu->close();
+    } else if (route == "drop") {
+        // Dragged in from elsewhere and dropped at the end of the text.
+        QMimeData data;
+        data.setText(pasted);
+        const QPoint end(edit->width() - 1, edit->height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &drop);
+    } else {
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    }
     QCOMPARE(edit->text(), after);
+
+    QTest::keyClicks(edit, "1");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), after);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), undone);
 }
 
 void TestCalculator::distanceFollowsTyping_data()

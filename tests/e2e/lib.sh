@@ -107,8 +107,10 @@ expect_exit_code() {
 }
 
 # copy_focused_field: selects all in the focused field, copies it, prints the
-# clipboard once it holds something.
+# clipboard once it holds something. The clipboard is emptied first, so that
+# what an earlier step left there is not taken for the field's text.
 copy_focused_field() {
+    printf '' | xclip -selection clipboard
     xdotool key --clearmodifiers ctrl+a ctrl+c
     local text= paste=(xclip -selection clipboard -o)
     on_wayland && paste=(wl-paste --no-newline)

@@ -1,7 +1,9 @@
 // libFuzzer target for the input path: the bytes become edits that a user
 // makes on the two point fields of a real main window (typed keys, backspace
 // and delete, cursor moves and selections, cut, paste, select-all-and-replace,
-// undo and redo), and after every edit the window must still make sense.
+// drops, undo and redo), and after every edit the window must still make
+// sense. A pasted or dropped text that reads as a point must read as one the
+// fields take whole.
 //
 // Script format (so that seeds stay readable):
 //   printable ASCII      typed as that key
@@ -14,11 +16,12 @@
 //   0x01 0x18 0x1a 0x19  select all, cut, undo, redo
 //   0x16 TEXT 0x16       TEXT goes to the clipboard and is pasted with the key
 //   0x12 TEXT 0x12       select all, then paste TEXT over it
-//   0x10 TEXT 0x10       TEXT is inserted at the cursor as a drop would
+//   0x10 TEXT 0x10       TEXT is dragged in from elsewhere and dropped at the cursor
 // A missing closing byte ends the text at the end of the input.
 
 #include "coordinates.h"
 #include "corvalen.h"
+#include "pastedpoint.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +29,7 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 #include <QValidator>
 
@@ -134,7 +138,7 @@ private:
         case 0x19: standardKey(QKeySequence::Redo); break;
         case 0x16: paste(text(byte)); break;
         case 0x12: standardKey(QKeySequence::SelectAll); paste(text(byte)); break;
-        case 0x10: m_target->insert(text(byte)); break;
+        case 0x10: drop(text(byte)); break;
         default:
             if (byte >= 0x20 && byte < 0x7f)
                 QTest::keyClick(m_target, char(byte));
@@ -172,9 +176,37 @@ private:
 
     void paste(const QString &clip)
     {
+        checkReading(clip);
         m_clipboardUsed = true;
         QApplication::clipboard()->setText(clip);
         standardKey(QKeySequence::Paste);
+    }
+
+    void drop(const QString &dropped)
+    {
+        checkReading(dropped);
+        QMimeData data;
+        data.setText(dropped);
+        const QPoint caret = m_target->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QDragEnterEvent enter(caret, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_target, &enter);
+        QDropEvent drop(caret, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_target, &drop);
+    }
+
+    // A point read from pasted text is one that a field takes whole, and
+    // reads as itself again.
+    void checkReading(const QString &pasted)
+    {
+        const std::optional<QString> point = pointFromPastedText(pasted);
+        if (!point)
+            return;
+        QString text = *point;
+        int position = text.size();
+        if (m_points[0]->validator()->validate(text, position) != QValidator::Acceptable)
+            fail("\"%s\" reads as \"%s\", which a field refuses", qPrintable(pasted), qPrintable(*point));
+        if (pointFromPastedText(*point) != point)
+            fail("\"%s\" reads as \"%s\", which reads otherwise", qPrintable(pasted), qPrintable(*point));
     }
 
     // The bytes up to the closing `delimiter` (or the end), as text.
@@ -200,6 +232,7 @@ private:
             0x00b2, 0x00bd, 0x2155, 0x2070, // superscript, fractions
             0x200b, 0xfeff, 0x202e, 0x0301, // zero width, bidi override, combining accent
             0xd800, 0xdc00, 0xfffd, 0x00ad, // lone surrogates, replacement, soft hyphen
+            0x00b0, 0x2032, 0x2033, // degree, minute and second signs
         };
         constexpr size_t count = sizeof table / sizeof table[0];
         return QString(QChar(ushort(table[size_t(byte - 0x80) % count])));
