@@ -110,10 +110,11 @@ expect_exit_code() {
 # clipboard once it holds something. The clipboard is emptied first, so that
 # what an earlier step left there is not taken for the field's text.
 copy_focused_field() {
-    printf '' | xclip -selection clipboard
+    local text= paste=(xclip -selection clipboard -o) clear=(xclip -selection clipboard)
+    on_wayland && paste=(wl-paste --no-newline) clear=(wl-copy --clear)
+    # The clipboard's server keeps running: it must not hold the caller's output.
+    printf '' | "${clear[@]}" >/dev/null 2>&1
     xdotool key --clearmodifiers ctrl+a ctrl+c
-    local text= paste=(xclip -selection clipboard -o)
-    on_wayland && paste=(wl-paste --no-newline)
     for _ in $(seq 50); do
         text=$("${paste[@]}" 2>/dev/null) && [[ -n $text ]] && break
         sleep 0.1
