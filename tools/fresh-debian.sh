@@ -30,8 +30,10 @@ git clone --quiet "$here/.." "$DEBIAN_ROOT$checkout"
 
 echo "fresh Debian 12: tools/dev run"
 mkdir -p "$DEBIAN_ROOT/tmp/runtime" && chmod 700 "$DEBIAN_ROOT/tmp/runtime"
+# The shell stays the root's first process, which takes in and reaps
+# orphaned processes, as init does on a machine.
 timeout "$run_limit" "${IN_DEBIAN_ROOT[@]}" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR=/tmp/runtime \
-    sh -c "cd $checkout && exec tools/dev run" &
+    sh -c "cd $checkout && tools/dev run" &
 PROGRAM_PID=$!
 until xdotool search --onlyvisible --limit 1 --name '^Corvalen$' >/dev/null 2>&1; do
     kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID" || true; fail "tools/dev run ended before its window showed"; }
@@ -42,6 +44,6 @@ expect_exit_code 0
 PROGRAM_PID=
 
 echo "fresh Debian 12: CI=true tools/dev test"
-timeout "$run_limit" "${IN_DEBIAN_ROOT[@]}" CI=true sh -c "cd $checkout && exec tools/dev test" \
+timeout "$run_limit" "${IN_DEBIAN_ROOT[@]}" CI=true sh -c "cd $checkout && tools/dev test" \
     || fail "tools/dev test failed on a fresh Debian 12"
 echo "PASS: on a fresh Debian 12, tools/dev run opened the program's window and tools/dev test passed"

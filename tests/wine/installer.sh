@@ -24,26 +24,36 @@ installer_resources=$("$windres" -J coff -i "$installer" -O rc)
 icon_data() {
     sed -n '/RT_ICON/,/^END/{/RT_ICON/!p}'
 }
-[[ $(icon_data <<<"$installer_resources") == $(printf '1 ICON "%s"\n' "$logo" | "$windres" -O rc | icon_data) ]] \
+[[ $(icon_data <<<"$installer_resources") == "$(printf '1 ICON "%s"\n' "$logo" | "$windres" -O rc | icon_data)" ]] \
     || fail "the installer's icon is not the program's"
 grep -q '"ProductVersion", "1.0"' <<<"$installer_resources" || fail "the installer carries no version 1.0"
 
 rm -rf "$WINEPREFIX"
 # The installed program finds its DLLs beside itself.
 unset WINEPATH QT_PLUGIN_PATH
+# settle: waits until every process of the prefix has ended (the uninstaller
+# finishes in a copy of itself) and Wine has written its registry files.
+settle() {
+    wineserver -w
+}
+# mentions FILE: how many lines of one of the prefix's registry files name
+# the program (the prefix's own path may).
+mentions() {
+    grep -i -c corvalen "$WINEPREFIX/$1" || true
+}
 "$wine_run" wineboot --init
-# Every process of the prefix gone: the uninstaller finishes in a copy of itself.
-wineserver -w
+settle
 # prefix_files: every file and folder of the prefix's drive, less the
 # temporary folder, where the uninstaller leaves its empty working folder.
 prefix_files() {
     find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/users/*/Temp" -prune -o -print | LC_ALL=C sort
 }
 clean_prefix=$(prefix_files)
+clean_registry="$(mentions system.reg) $(mentions user.reg)"
 
 "$wine_run" "$installer" /S || fail "the silent install failed"
 "$wine_run" "$installer" /S || fail "installing over an installation failed"
-wineserver -w
+settle
 
 home="$WINEPREFIX/drive_c/users/$(id -un)"
 folder="$home/AppData/Local/Programs/Corvalen"
@@ -58,7 +68,7 @@ files() {
 added=$(LC_ALL=C comm -13 <(echo "$clean_prefix") <(prefix_files) \
     | grep -v -x -F -e "$shortcut" -e "$folder" -e "${folder%/*}" | grep -v -F "$folder/" || true)
 [[ -z $added ]] || fail "the installer put files elsewhere:"$'\n'"$added"
-grep -i -q corvalen "$WINEPREFIX/system.reg" && fail "the installer wrote to HKEY_LOCAL_MACHINE"
+[[ $(mentions system.reg) == "${clean_registry% *}" ]] || fail "the installer wrote to HKEY_LOCAL_MACHINE"
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Corvalen'
 entry=$("$wine_run" reg query "$key") || fail "no uninstall entry"
@@ -108,9 +118,9 @@ expect_exit_code 0
 # As a deployment tool uninstalls: the entry's quiet command.
 [[ $(value QuietUninstallString) =~ ^\"([^\"]+)\"\ (.+)$ ]] || fail "QuietUninstallString is not a quoted program with switches"
 "$wine_run" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]} || fail "the silent uninstall failed"
-wineserver -w
+settle
 left=$(diff <(echo "$clean_prefix") <(prefix_files) || true)
 [[ -z $left ]] || fail "the uninstall left the drive changed:"$'\n'"$left"
-left=$(grep -i -l corvalen "$WINEPREFIX"/*.reg || true)
-[[ -z $left ]] || fail "the uninstall left keys in $left"
+[[ "$(mentions system.reg) $(mentions user.reg)" == "$clean_registry" ]] \
+    || fail "the uninstall left keys:"$'\n'"$(grep -i corvalen "$WINEPREFIX"/*.reg)"
 echo "PASS: installed silently twice in the user's folders alone; ran from the Start menu with 138.65 and exit code 0; the uninstaller kept the running program whole, then removed everything"
