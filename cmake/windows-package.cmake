@@ -1,7 +1,8 @@
-# The portable Windows package: corvalen.exe with exactly the Qt DLLs and
-# plugins it loads and the compiler's runtime, laid out so that the program
-# runs from wherever the zip is unpacked. "cpack -G ZIP" in the build tree
-# (or "cmake --install") produces it.
+# The Windows packages: corvalen.exe with exactly the Qt DLLs and plugins it
+# loads and the compiler's runtime, laid out so that the program runs from
+# wherever the files lie. "cpack" in the build tree writes them as a portable
+# zip and as a per-user installer (NSIS, from cmake/NSIS.template.in);
+# "cmake --install" lays them out in a folder.
 
 # The program draws only PNG pictures, which QtGui reads itself, so no image
 # format plugin is shipped.
@@ -42,9 +43,11 @@ elseif(MSVC)
     include(InstallRequiredSystemLibraries)
 endif()
 
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_PACKAGE_NAME corvalen)
 set(CPACK_PACKAGE_FILE_NAME corvalen-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_VENDOR Corvalen)
+set(CPACK_PACKAGE_VENDOR Orvessa)
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/images/logo.ico)
 include(CPack)

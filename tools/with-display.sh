@@ -44,9 +44,11 @@ wait_for_ready() {
     did_not_start "$what" "$log"
 }
 
-# Xvfb picks a free display number itself and writes it to the pipe.
+# Xvfb picks a free display number itself and writes it to the pipe. It
+# must not reset when its last client leaves: a client connecting meanwhile
+# (the program, after a test ended the window manager) would be refused.
 mkfifo "$workdir/display"
-Xvfb -displayfd 3 -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 "${CORVALEN_SCREEN:-1280x800x24}" -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 number=
 read -r -t 30 number <"$workdir/display" || true
