@@ -43,7 +43,11 @@ bool PastedPointConverter::eventFilter(QObject *watched, QEvent *event)
 
 bool PastedPointConverter::pasteKey(QKeyEvent *event)
 {
-    if (!event->matches(QKeySequence::Paste))
+    // Asked for every key typed: the platform's list is looked up once, not
+    // for each key as QKeyEvent::matches would.
+    static const QList<QKeySequence> pasteKeys = QKeySequence::keyBindings(QKeySequence::Paste);
+    const int pressed = int(event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier)) | event->key();
+    if (!pasteKeys.contains(QKeySequence(pressed)))
         return false;
     // Ctrl+Shift+Insert pastes the X11 selection under Qt's plain X11 key
     // scheme but the clipboard under the desktops' schemes, and Qt does not
