@@ -4,11 +4,7 @@ source "$(dirname "$0")/lib.sh"
 
 start_program "$1"
 # The cursor starts in the first field; Tab moves to the next one.
-xdotool type --delay 40 '30.5,120.3'
-xdotool key Tab
-xdotool type --delay 40 '31.2,121.5'
-xdotool key Tab
-distance=$(copy_focused_field)
+distance=$(typed_distance 30.5,120.3 31.2,121.5)
 [[ $distance == 138.65 ]] || fail "distance field shows '$distance'"
 
 # A point copied from a map goes in as the program writes it: pasted into the

@@ -122,6 +122,16 @@ copy_focused_field() {
     printf '%s\n' "$text"
 }
 
+# typed_distance POINT POINT: types the points into the first field, which
+# holds the focus, and the second, then prints what the distance field shows.
+typed_distance() {
+    xdotool type --delay 40 "$1"
+    xdotool key Tab
+    xdotool type --delay 40 "$2"
+    xdotool key Tab
+    copy_focused_field
+}
+
 # wait_until COMMAND [ARG...]: runs the command every 0.1 s until it
 # succeeds, at most 10 s; fails the test with the command line otherwise.
 wait_until() {

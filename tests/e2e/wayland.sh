@@ -37,11 +37,7 @@ read -r x y w h < <(window_geometry "$WINDOW")
 
 # Keys reach the focused first field through weston; the copy goes through
 # weston's clipboard.
-xdotool type --delay 40 '30.5,120.3'
-xdotool key Tab
-xdotool type --delay 40 '31.2,121.5'
-xdotool key Tab
-distance=$(copy_focused_field)
+distance=$(typed_distance 30.5,120.3 31.2,121.5)
 [[ $distance == 138.65 ]] || fail "distance field shows '$distance'"
 
 # The About card: the window behind it darkens. Points of the window's
