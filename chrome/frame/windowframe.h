@@ -44,7 +44,6 @@ public:
     // The shadow around the window's content, whose reach is the band it is
     // drawn in; the window's size includes the band while it shows.
     void setShadow(std::unique_ptr<ShadowSliceSource> slices);
-    QMargins shadowMargins() const { return m_shadowMargins; }
     // Paints the shadow into the band, at the ratio the painter draws at;
     // nothing while the band does not show.
     void paintShadow(QPainter &painter);
@@ -76,6 +75,7 @@ public:
     void setMaximized(bool maximized, const QMargins &maximizedMargins);
 
 signals:
+    // The band came or went: the window's margins have changed with it.
     void shadowShownChanged(bool shown);
 
 protected:
