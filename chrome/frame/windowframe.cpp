@@ -52,7 +52,7 @@ void WindowFrame::setShadow(std::unique_ptr<ShadowSliceSource> slices)
 void WindowFrame::paintShadow(QPainter &painter)
 {
     if (m_shadow && m_shadowShown)
-        m_shadow->paint(painter, m_window->contentsRect(), painter.deviceTransform().m11());
+        m_shadow->paint(painter, m_window->contentsRect());
 }
 
 void WindowFrame::setTitleBar(QWidget *titleBar)

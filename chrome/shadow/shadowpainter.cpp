@@ -42,11 +42,12 @@ ShadowPainter::ShadowPainter(std::unique_ptr<ShadowSliceSource> source)
 
 ShadowPainter::~ShadowPainter() = default;
 
-void ShadowPainter::paint(QPainter &painter, const QRect &content, qreal ratio)
+void ShadowPainter::paint(QPainter &painter, const QRect &content)
 {
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal ratio = toDevice.m11();
     const ShadowSlices &slices = this->slices(content.size(), ratio);
     const QRect outer = content.marginsAdded(m_source->reach());
-    const QTransform toDevice = painter.deviceTransform();
     const std::array<QRect, 8> cells = shadowCells(toDevice, outer, slices.band);
     // The content paints over all but its own edge pixels, which at a
     // fractional ratio it may cover in part.

@@ -20,8 +20,9 @@ public:
     ShadowPainter(const ShadowPainter &) = delete;
     ShadowPainter &operator=(const ShadowPainter &) = delete;
 
-    // Paints the shadow around `content` at `ratio` device pixels per unit.
-    void paint(QPainter &painter, const QRect &content, qreal ratio);
+    // Paints the shadow around `content`, with the slices for the device
+    // pixel ratio the painter draws at.
+    void paint(QPainter &painter, const QRect &content);
 
 private:
     struct Key
