@@ -35,7 +35,6 @@ void FieldNotice::showMessage(const QString &text)
     adjustSize();
     move(m_field->mapToGlobal(QPoint(0, m_field->height() + 2)));
     show();
-    raise();
     m_timeout.start();
     qApp->installEventFilter(this);
 }
