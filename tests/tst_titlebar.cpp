@@ -28,6 +28,7 @@ private slots:
     void bandsShowTheirCursorAndResizeTheirEdges_data();
     void bandsShowTheirCursorAndResizeTheirEdges();
     void bandOverTheTitleIsNotADrag();
+    void windowManagerMaximiseSwitchesTheLayout_data();
     void windowManagerMaximiseSwitchesTheLayout();
 
 private:
@@ -203,6 +204,8 @@ void TestTitleBar::bandsShowTheirCursorAndResizeTheirEdges()
     QFETCH(QPoint, at);
     QFETCH(int, cursor);
     QFETCH(QRect, geometry);
+    // From the left band, so that corners and other bands change the cursor.
+    mouse(QEvent::MouseMove, QPoint(14, 100), Qt::NoButton, Qt::NoButton);
     mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     const QCursor *shown = QGuiApplication::overrideCursor();
     QCOMPARE(shown ? int(shown->shape()) : -1, cursor);
@@ -241,13 +244,24 @@ void TestTitleBar::bandOverTheTitleIsNotADrag()
     QTRY_COMPARE(m_window->pos(), resized + QPoint(10, 10));
 }
 
+void TestTitleBar::windowManagerMaximiseSwitchesTheLayout_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::newRow("maximised") << int(Qt::WindowMaximized);
+    QTest::newRow("full screen") << int(Qt::WindowFullScreen);
+}
+
 void TestTitleBar::windowManagerMaximiseSwitchesTheLayout()
 {
+    QFETCH(int, state);
     auto *button = m_window->findChild<QToolButton *>(QStringLiteral("toolButton_max"));
-    m_window->setWindowState(Qt::WindowMaximized);
+    m_window->setWindowState(Qt::WindowState(state));
     // The window manager puts the window on the work area: no margin is left.
     QTRY_COMPARE(m_window->contentsMargins(), QMargins(0, 0, 0, 0));
     QCOMPARE(button->property("maximizeProperty"), QVariant(true));
+    // Nor any grip band: the screen's edge shows no resize arrow.
+    mouseAt(QEvent::MouseMove, m_window->frameGeometry().topLeft() + QPoint(2, 100), Qt::NoButton, Qt::NoButton);
+    QVERIFY(!QGuiApplication::overrideCursor());
     // Activated again while maximised, as when the About card closes: the
     // band does not come back.
     QEvent activated(QEvent::WindowActivate);

@@ -268,11 +268,20 @@ void TestWinFrame::maximiseAndRestoreSwitchTheLayoutOncePerTransition()
     QCOMPARE(m_window->contentsMargins(), frameMargins(m_window->devicePixelRatioF()));
     QCOMPARE(writes.count, 1);
 
+    // No grip band: where the top-left corner's would be, the screen's edge
+    // and the title bar are the window's own.
+    const auto cornerBand = [window, this] {
+        const int inward = scaledOffset(14, m_window->devicePixelRatioF());
+        return hitTest(window, QPoint(windowRect(window).left + inward, windowRect(window).top + inward));
+    };
+    QCOMPARE(cornerBand(), LRESULT(HTCLIENT));
+
     ShowWindow(window, SW_RESTORE);
     QTRY_VERIFY(!IsZoomed(window));
     QTRY_COMPARE(m_window->contentsMargins(), QMargins(12, 12, 12, 12));
     QCOMPARE(button->property("maximizeProperty"), QVariant(false));
     QCOMPARE(writes.count, 2);
+    QCOMPARE(cornerBand(), LRESULT(HTTOPLEFT));
 
     SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     QCOMPARE(writes.count, 2);

@@ -7,6 +7,10 @@
 # client (WAYLAND_DISPLAY, QT_QPA_PLATFORM=wayland); xdotool and screenshots
 # still work on the X side.
 # CORVALEN_SCREEN sets the screen, WIDTHxHEIGHTxDEPTH (1280x800x24 unless given).
+# CORVALEN_SCREENS="WxH WxH" runs the window manager and the command in a
+# Xephyr server inside it instead, with one Xinerama screen of each size
+# side by side (each may have a scale of its own, QT_SCREEN_SCALE_FACTORS);
+# CORVALEN_SCREEN must hold them.
 # Fails, with the server's, the window manager's or the compositor's log, when
 # one does not come up; the command would otherwise run against a display
 # that is not there.
@@ -18,6 +22,7 @@ cleanup() {
     [[ -n ${weston_pid:-} ]] && kill "$weston_pid" 2>/dev/null || true
     [[ -n ${compositor_pid:-} ]] && kill "$compositor_pid" 2>/dev/null || true
     [[ -n ${wm_pid:-} ]] && kill "$wm_pid" 2>/dev/null || true
+    [[ -n ${xephyr_pid:-} ]] && kill "$xephyr_pid" 2>/dev/null || true
     [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$workdir"
@@ -54,6 +59,23 @@ number=
 read -r -t 30 number <"$workdir/display" || true
 [[ $number =~ ^[0-9]+$ ]] || did_not_start "the X server (Xvfb)" "$workdir/xvfb.log"
 export DISPLAY=":$number"
+
+if [[ -n ${CORVALEN_SCREENS:-} ]]; then
+    screens=()
+    for size in $CORVALEN_SCREENS; do
+        screens+=(-screen "$size")
+    done
+    # Without RandR: Qt would take its one output for the only screen, where
+    # Xinerama's screens are two.
+    mkfifo "$workdir/nested"
+    Xephyr -displayfd 3 -noreset "${screens[@]}" +xinerama -extension RANDR -nolisten tcp \
+        3>"$workdir/nested" 2>"$workdir/xephyr.log" &
+    xephyr_pid=$!
+    number=
+    read -r -t 30 number <"$workdir/nested" || true
+    [[ $number =~ ^[0-9]+$ ]] || did_not_start "the nested X server (Xephyr)" "$workdir/xephyr.log"
+    export DISPLAY=":$number"
+fi
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # Wayland sockets and the program's runtime files go here, fresh each run.

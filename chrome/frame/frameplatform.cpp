@@ -28,8 +28,3 @@ bool FramePlatform::framesNatively() const
 {
     return false;
 }
-
-bool FramePlatform::movesOnPress() const
-{
-    return false;
-}

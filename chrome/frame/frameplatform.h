@@ -23,13 +23,10 @@ public:
 
     // Readies a new frameless window for the system's own frame handling.
     virtual void prepare(QWidget *window) const;
-    // Whether the system answers the grip bands and lays out a maximised
-    // window itself, through the native filter, so Qt never sees those presses.
+    // Whether the system frames the window itself: it answers the grip bands
+    // and lays out a maximised window through the native filter, so Qt never
+    // sees those presses, and its move takes a title-bar press at once.
     virtual bool framesNatively() const;
-    // Whether the system's move takes the press itself. Elsewhere a move
-    // waits for the first motion: a grab on a plain click would swallow its
-    // release.
-    virtual bool movesOnPress() const;
     // Hands a move (no edges) or a resize by the given edges to the system,
     // anchored at the screen point where the left button went down (the
     // event's screen position, whose fraction keeps the device pixel at scale

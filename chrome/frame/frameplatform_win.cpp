@@ -31,16 +31,10 @@ public:
         return true;
     }
 
-    bool movesOnPress() const override
+    // Only moves come here: the system resizes from the native filter's hit
+    // test, and a natively framed window has no grip bands of Qt's.
+    bool startSystemDrag(QWidget *window, Qt::Edges, const QPointF &, qreal) const override
     {
-        return true;
-    }
-
-    bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPointF &, qreal) const override
-    {
-        // Resizing starts from the native filter's hit test, never from a press.
-        if (edges)
-            return false;
         // Give up Qt's capture so that the system can take the pointer; the
         // move loop returns when the button is released.
         ReleaseCapture();

@@ -14,12 +14,14 @@ FramePress::FramePress(QWidget *window)
 void FramePress::press(const QMouseEvent *event, Qt::Edges edges, qreal ratio)
 {
     const FramePlatform &platform = FramePlatform::current();
-    if (platform.movesOnPress() && platform.startSystemDrag(m_window, edges, event->screenPos(), ratio))
+    // A system that frames the window itself takes a move at the press.
+    // Elsewhere a move waits for the first motion: a grab on a plain click
+    // would swallow its release.
+    if (platform.framesNatively() && platform.startSystemDrag(m_window, edges, event->screenPos(), ratio))
         return;
     m_active = true;
     m_byHand = false;
     m_edges = edges;
-    m_ratio = ratio;
     m_pressPosition = event->screenPos();
     // Where the window really is, from the pointer's own coordinates: a window
     // manager can leave Qt with a stale position for a window it has just
@@ -29,7 +31,7 @@ void FramePress::press(const QMouseEvent *event, Qt::Edges edges, qreal ratio)
         m_window->move(m_pressGeometry.topLeft());
 }
 
-bool FramePress::move(const QMouseEvent *event)
+bool FramePress::move(const QMouseEvent *event, qreal ratio)
 {
     if (!m_active)
         return false;
@@ -38,7 +40,7 @@ bool FramePress::move(const QMouseEvent *event)
         return false;
     }
     if (!m_byHand) {
-        if (FramePlatform::current().startSystemDrag(m_window, m_edges, m_pressPosition, m_ratio)) {
+        if (FramePlatform::current().startSystemDrag(m_window, m_edges, m_pressPosition, ratio)) {
             // The system owns the pointer until the button is released.
             m_active = false;
             return true;

@@ -19,10 +19,11 @@ public:
     FramePress(const FramePress &) = delete;
     FramePress &operator=(const FramePress &) = delete;
 
-    // A left press; no edges is a move. ratio is the window's device pixel ratio.
+    // A left press; no edges is a move. ratio is the window's device pixel
+    // ratio now, which the system's drag is anchored at.
     void press(const QMouseEvent *event, Qt::Edges edges, qreal ratio);
     // Feeds the pointer's motion; true while it belongs to the press.
-    bool move(const QMouseEvent *event);
+    bool move(const QMouseEvent *event, qreal ratio);
     // Ends the press on the left button's release.
     void release();
 
@@ -37,7 +38,6 @@ private:
     bool m_active = false;
     bool m_byHand = false;
     Qt::Edges m_edges;
-    qreal m_ratio = 1.0;
     // Where the button went down, with the fraction that keeps the device
     // pixel at scale factors above 1, and the window's geometry then.
     QPointF m_pressPosition;

@@ -1,5 +1,6 @@
 #include "windowframe.h"
 
+#include "artdensity.h"
 #include "compositor.h"
 #include "framegeometry.h"
 #include "frameplatform.h"
@@ -52,7 +53,7 @@ void WindowFrame::setShadow(std::unique_ptr<ShadowSliceSource> slices)
 void WindowFrame::paintShadow(QPainter &painter)
 {
     if (m_shadow && m_shadowShown)
-        m_shadow->paint(painter, m_window->contentsRect());
+        m_shadow->paint(painter, m_window->contentsRect(), m_ratio);
 }
 
 void WindowFrame::setTitleBar(QWidget *titleBar)
@@ -73,6 +74,9 @@ Qt::Edges WindowFrame::gripEdgesAt(const QPoint &globalPosition) const
 
 Qt::Edges WindowFrame::gripEdgesInDevicePixels(const QRect &window, const QPoint &point) const
 {
+    // Maximised, the bands would lie on the screen's edge, over the title bar.
+    if (m_maximized)
+        return {};
     return gripEdgesAtScale(window, point, m_shadowMargins.left(), m_ratio);
 }
 
@@ -86,10 +90,7 @@ void WindowFrame::setMaximized(bool maximized, const QMargins &maximizedMargins)
     const bool shown = !maximized && Compositor::instance()->isActive();
     if (!maximized)
         m_window->setContentsMargins(shown ? m_shadowMargins : QMargins());
-    if (shown != m_shadowShown) {
-        m_shadowShown = shown;
-        emit shadowShownChanged(shown);
-    }
+    m_shadowShown = shown;
     showMaximizeButton(maximized);
 }
 
@@ -115,10 +116,10 @@ bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         watchNativeWindow();
         followScale();
-        followCompositor();
+        followCompositor(Compositor::instance()->isActive());
         break;
     case QEvent::WindowActivate:
-        followCompositor();
+        followCompositor(Compositor::instance()->isActive());
         break;
     case QEvent::WindowStateChange:
         // Where the window manager places a maximised window on the work
@@ -154,10 +155,10 @@ void WindowFrame::watchNativeWindow()
 
 // Called as the window is shown or activated and when a compositing manager
 // comes or goes. A maximised window keeps its layout until it is restored.
-void WindowFrame::followCompositor()
+void WindowFrame::followCompositor(bool active)
 {
     if (!m_maximized)
-        showShadowBand(Compositor::instance()->isActive());
+        showShadowBand(active);
 }
 
 // Follows the ratio of the screen the window is on: moved to a screen of
@@ -197,7 +198,6 @@ void WindowFrame::showShadowBand(bool shown)
                          + QSize(margins.left() + margins.right(), margins.top() + margins.bottom()));
     m_window->setContentsMargins(margins);
     m_window->update();
-    emit shadowShownChanged(shown);
 }
 
 // The maximise button's "maximizeProperty" and a re-polish, so that the
@@ -212,11 +212,11 @@ void WindowFrame::showMaximizeButton(bool maximized)
     button->style()->polish(button);
 }
 
-// Above a ratio of 1 the style sheet's rules under this property name the
-// 2x art; each widget of the window is polished again to pick them up.
+// The style sheet's rules under this property name the 2x art; each widget
+// of the window is polished again to pick them up.
 void WindowFrame::showFineArt()
 {
-    const bool fine = m_ratio > 1;
+    const bool fine = usesTwoTimesArt(m_ratio);
     if (m_window->property(kHighDensityProperty).toBool() == fine)
         return;
     m_window->setProperty(kHighDensityProperty, fine);
@@ -243,7 +243,7 @@ bool WindowFrame::handleWindowMouse(QEvent *event)
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (m_press.isActive() && m_press.edges())
-            return m_press.move(mouse);
+            return m_press.move(mouse, m_ratio);
         if (mouse->buttons() == Qt::NoButton)
             showEdgesCursor(gripEdgesAt(mouse->globalPos()));
         return false;
@@ -275,7 +275,7 @@ bool WindowFrame::handleTitleBarEvent(QEvent *event)
         return true;
     }
     case QEvent::MouseMove:
-        return m_press.isActive() && !m_press.edges() && m_press.move(static_cast<QMouseEvent *>(event));
+        return m_press.isActive() && !m_press.edges() && m_press.move(static_cast<QMouseEvent *>(event), m_ratio);
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             m_press.release();

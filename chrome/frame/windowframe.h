@@ -30,8 +30,8 @@ class WindowFrame final : public QObject
     Q_OBJECT
 
 public:
-    // A window's dynamic property, true while its ratio is above 1: the style
-    // sheet's rules for the 2x art match the widgets under such a window.
+    // A window's dynamic property, true while its ratio calls for the 2x art:
+    // the style sheet's rules for that art match the widgets under it.
     static constexpr char kHighDensityProperty[] = "highDensity";
 
     // Makes `window` frameless and translucent.
@@ -44,8 +44,8 @@ public:
     // The shadow around the window's content, whose reach is the band it is
     // drawn in; the window's size includes the band while it shows.
     void setShadow(std::unique_ptr<ShadowSliceSource> slices);
-    // Paints the shadow into the band, at the ratio the painter draws at;
-    // nothing while the band does not show.
+    // Paints the shadow into the band, from the slices for the window's
+    // ratio; nothing while the band does not show.
     void paintShadow(QPainter &painter);
     // A left press on `titleBar`, or on a child that passes presses on,
     // moves the window; null detaches the current one.
@@ -63,7 +63,7 @@ public:
     Qt::Edges gripEdgesAt(const QPoint &globalPosition) const;
     // The grip edges under a point where the window's rectangle and the
     // point are device pixels, as Windows gives them: the bands scale with
-    // the window, whatever its state.
+    // the window; none while it is maximised.
     Qt::Edges gripEdgesInDevicePixels(const QRect &window, const QPoint &point) const;
 
     // Switches between the normal layout and the maximised one, which keeps
@@ -74,10 +74,6 @@ public:
     // elsewhere the frame follows the window's state itself.
     void setMaximized(bool maximized, const QMargins &maximizedMargins);
 
-signals:
-    // The band came or went: the window's margins have changed with it.
-    void shadowShownChanged(bool shown);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -85,7 +81,7 @@ private:
     bool isResizable() const;
     QMargins normalMargins() const;
     void watchNativeWindow();
-    void followCompositor();
+    void followCompositor(bool active);
     void followScale();
     void showShadowBand(bool shown);
     void showMaximizeButton(bool maximized);

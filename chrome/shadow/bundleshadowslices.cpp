@@ -1,5 +1,7 @@
 #include "bundleshadowslices.h"
 
+#include "artdensity.h"
+
 namespace {
 
 // The piece for `ratio`; its "@2x" name gives the pixmap a device pixel
@@ -7,7 +9,7 @@ namespace {
 QPixmap shadowPiece(const char *name, qreal ratio)
 {
     const QString path = QStringLiteral(":/images/shadow/") + QLatin1String(name);
-    if (ratio > 1) {
+    if (usesTwoTimesArt(ratio)) {
         const QPixmap fine(path + QStringLiteral("@2x.png"));
         if (!fine.isNull())
             return fine;

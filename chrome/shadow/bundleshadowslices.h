@@ -3,9 +3,8 @@
 #include "shadowslices.h"
 
 // The card's shadow: the bundle's eight pieces ":/images/shadow/*.png",
-// whose thicknesses are the band's, stretched to any size. Above a ratio of
-// 1 the "@2x" art serves, as scaling it down loses less than scaling the 1x
-// art up.
+// whose thicknesses are the band's, stretched to any size; the "@2x" art
+// where the ratio calls for it.
 class BundleShadowSlices final : public ShadowSliceSource
 {
 public:

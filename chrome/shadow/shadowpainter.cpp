@@ -42,11 +42,13 @@ ShadowPainter::ShadowPainter(std::unique_ptr<ShadowSliceSource> source)
 
 ShadowPainter::~ShadowPainter() = default;
 
-void ShadowPainter::paint(QPainter &painter, const QRect &content)
+void ShadowPainter::paint(QPainter &painter, const QRect &content, qreal ratio)
 {
-    const QTransform toDevice = painter.deviceTransform();
-    const qreal ratio = toDevice.m11();
     const ShadowSlices &slices = this->slices(content.size(), ratio);
+    const QTransform toDevice = painter.deviceTransform();
+    // The device's own scale, the window's ratio unless the window is
+    // rendered elsewhere (a grab at another density).
+    const qreal deviceScale = toDevice.m11();
     const QRect outer = content.marginsAdded(m_source->reach());
     const std::array<QRect, 8> cells = shadowCells(toDevice, outer, slices.band);
     // The content paints over all but its own edge pixels, which at a
@@ -64,7 +66,7 @@ void ShadowPainter::paint(QPainter &painter, const QRect &content)
     // shape the painter blends every piece through its slowest path; under
     // a clip of one rectangle it copies them directly.
     const QPoint offset(qRound(toDevice.dx()), qRound(toDevice.dy()));
-    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    painter.setWorldTransform(QTransform::fromScale(1 / deviceScale, 1 / deviceScale), true);
     for (const QRect &strip : QRegion(band).subtracted(covered)) {
         painter.setClipRect(strip.translated(-offset));
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -72,13 +74,15 @@ void ShadowPainter::paint(QPainter &painter, const QRect &content)
             if (piece.isNull() || !cells[i].intersects(strip))
                 continue;
             const QRect cell = cells[i].translated(-offset);
-            // Stretching a piece costs many times laying down copies of it.
-            if (slices.edgesRepeat && isEdge(i)) {
+            // Stretching a piece costs many times laying down copies of it,
+            // which are device pixels at the slices' ratio.
+            if (slices.edgesRepeat && isEdge(i) && qFuzzyCompare(deviceScale, ratio)) {
                 repeatAlong(painter, cell, piece, i == 1 || i == 6);
                 continue;
             }
             // Art of another density is resampled, not picked pixel by pixel.
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, !qFuzzyCompare(piece.devicePixelRatioF(), ratio));
+            painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                                  !qFuzzyCompare(piece.devicePixelRatioF(), deviceScale));
             painter.drawPixmap(QRectF(cell), piece, QRectF());
         }
     }

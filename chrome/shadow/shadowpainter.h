@@ -20,9 +20,9 @@ public:
     ShadowPainter(const ShadowPainter &) = delete;
     ShadowPainter &operator=(const ShadowPainter &) = delete;
 
-    // Paints the shadow around `content`, with the slices for the device
-    // pixel ratio the painter draws at.
-    void paint(QPainter &painter, const QRect &content);
+    // Paints the shadow around `content` with the slices for the window's
+    // `ratio`, mapped to the device pixels the painter draws in.
+    void paint(QPainter &painter, const QRect &content, qreal ratio);
 
 private:
     struct Key

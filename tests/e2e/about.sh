@@ -15,15 +15,19 @@ probes=("$((main_x + 14)) $((main_y + 14))" "$((main_x + 20)) $((main_y + main_h
         "$((main_x + main_w / 5)) $((main_y + main_h - 16))")
 import -window root "$shots/before.png"
 
-# open_card: opens the card and waits until the window behind it shows dimmed.
+# open_card: opens the card and waits until the window behind it shows
+# dimmed and the card over it shows its title strip: the overlay shows first.
 open_card() {
     CARD=$(open_about "$WINDOW")
     wait_until shows_dimmed
 }
 
 shows_dimmed() {
+    local x y r b
     import -window root "$shots/open.png"
-    dimmed "$shots/before.png" "$shots/open.png" "${probes[@]}"
+    read -r x y _ < <(window_geometry "$CARD")
+    read -r r _ b < <(pixel_at "$shots/open.png" $((x + 200)) $((y + 5)))
+    ((b > 200 && r < 120)) && dimmed "$shots/before.png" "$shots/open.png" "${probes[@]}"
 }
 
 # close_card COMMAND...: closes the card and waits until it is gone and the

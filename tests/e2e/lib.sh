@@ -278,14 +278,29 @@ card_centred() {
     near $((cx + cw / 2)) $((x + w / 2)) "$tolerance" && near $((cy + ch / 2 - offset)) $((y + h / 2)) "$tolerance"
 }
 
-# drag_steps X Y DX DY: presses the left button at X,Y, moves by DX,DY in
-# ten equal steps, as a hand does, and releases.
+# drag_steps X Y DX DY [COMMAND [ARG...]]: presses the left button at X,Y,
+# moves by DX,DY in ten equal steps, as a hand does, and releases; with a
+# command, only once the pointer has made the window get where the command
+# says (follow_until).
 drag_steps() {
-    local step
+    local step end_x=$(($1 + $3)) end_y=$(($2 + $4))
     xdotool mousemove "$1" "$2" mousedown 1
     for step in $(seq 10); do
         xdotool mousemove $(($1 + $3 * step / 10)) $(($2 + $4 * step / 10))
         sleep 0.03
     done
+    shift 4
+    (($# == 0)) || wait_until follow_until "$end_x" "$end_y" "$@"
     xdotool mouseup 1
+}
+
+# follow_until X Y COMMAND [ARG...]: moves the pointer a pixel off X,Y and
+# back, then runs the command. A window manager takes a drag a moment after
+# the first motion and follows only the motions after that: on a loaded
+# machine the last one may come before it, and the window would wait where
+# it is for the next.
+follow_until() {
+    xdotool mousemove $(($1 + 1)) "$2" mousemove "$1" "$2"
+    shift 2
+    "$@"
 }
