@@ -67,12 +67,13 @@ bool PastedPointConverter::pasteSelectionAtPointer()
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection())
         return false;
+    const QString selection = clipboard->text(QClipboard::Selection);
     m_edit->deselect();
-    paste(clipboard->text(QClipboard::Selection), [this](const PastedPoint &read) {
+    paste(selection, [this, &selection](const PastedPoint &read) {
         if (read.isPoint())
             insertAsOneUndoStep(read.text);
         else
-            m_edit->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            m_edit->insert(selection);
     });
     return true;
 }
