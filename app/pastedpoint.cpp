@@ -2,7 +2,11 @@
 
 #include "coordinates.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -25,6 +29,9 @@ struct Value
     Decimal degrees;
     QChar hemisphere; // upper case; null when there is none
     bool letterBefore = false;
+    bool degreeSign = false;
+    // The step of the last written digit, in degrees.
+    double resolution = 1.0;
 };
 
 enum class Axis { None, Latitude, Longitude };
@@ -35,9 +42,22 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool isComma(QChar c)
+// Whitespace, and the invisible marks that encyclopaedias put around the
+// slashes of their coordinate lines (zero-width no-break space and kin).
+bool isBlank(QChar c)
 {
-    return c == QLatin1Char(',');
+    return c.isSpace() || c == QChar(0xfeff) || c == QChar(0x200b) || c == QChar(0x2060);
+}
+
+// Semicolons separate the values of encyclopaedias' machine-readable form.
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char(';');
+}
+
+bool isHemisphereLetter(QChar c)
+{
+    return QStringLiteral("NSEWnsew").contains(c);
 }
 
 // The typographic minus sign too, as encyclopaedias print it.
@@ -211,20 +231,30 @@ public:
         if (!degrees)
             return std::nullopt;
         value.degrees = *degrees;
-        if (take(isDegreeSign)) {
+        value.resolution = std::pow(10.0, -degrees->fraction.size());
+        value.degreeSign = take(isDegreeSign);
+        if (value.degreeSign) {
             const int afterDegrees = m_position;
             const std::optional<Decimal> minutes = number();
-            if (minutes && takeMinuteSign()) {
-                const int afterMinutes = m_position;
-                std::optional<Decimal> seconds = number();
-                if (!seconds || !takeSecondSign()) {
-                    seconds.reset();
-                    m_position = afterMinutes;
+            const bool minuteSign = minutes && takeMinuteSign();
+            // Geocaching listings and GPS receivers leave the minute sign
+            // out ("N 47° 38.938 W 122° 20.887"): minutes then end the value.
+            if (minutes && (minuteSign || valueEndsHere())) {
+                std::optional<Decimal> seconds;
+                if (minuteSign) {
+                    const int afterMinutes = m_position;
+                    seconds = number();
+                    if (!seconds || !takeSecondSign()) {
+                        seconds.reset();
+                        m_position = afterMinutes;
+                    }
                 }
                 const std::optional<Decimal> sum = sexagesimalSum(*degrees, *minutes, seconds);
                 if (!sum)
                     return std::nullopt;
                 value.degrees = *sum;
+                const Decimal &last = seconds ? *seconds : *minutes;
+                value.resolution = std::pow(10.0, -last.fraction.size()) / (seconds ? 3600 : 60);
             } else {
                 // What follows belongs to the next value.
                 m_position = afterDegrees;
@@ -241,8 +271,14 @@ public:
 private:
     void skipSpace()
     {
-        while (m_position < m_text.size() && m_text.at(m_position).isSpace())
+        while (m_position < m_text.size() && isBlank(m_text.at(m_position)))
             ++m_position;
+    }
+
+    bool valueEndsHere()
+    {
+        const QChar next = peek();
+        return next.isNull() || isSeparator(next) || isHemisphereLetter(next);
     }
 
     // The next character after any whitespace; null at the end.
@@ -319,35 +355,115 @@ private:
     int m_position = 0;
 };
 
-} // namespace
-
-std::optional<QString> pointFromPastedText(const QString &text)
+// One form of a point, with the step of its coarser value.
+struct Form
 {
-    const QString trimmed = text.trimmed();
-    if (judgeCoordinateText(trimmed) == QValidator::Acceptable)
-        return trimmed;
+    PastedPoint point;
+    double resolution = 1.0;
+};
 
+Form notAPoint()
+{
+    return {};
+}
+
+Form readForm(const QString &text)
+{
     Reader reader(text);
     const std::optional<Value> first = reader.value();
-    const bool comma = first && reader.take(isComma);
+    const bool separator = first && reader.take(isSeparator);
     const std::optional<Value> second = first ? reader.value() : std::nullopt;
     if (!second || !reader.atEnd())
-        return std::nullopt;
-    // Without the comma a letter stands between the two values: in
-    // "51°30′26N" the 26 is no second value.
+        return notAPoint();
+    // Without a separator a letter stands between the two values: in
+    // "51°30′26N" the 26 is no second value, and in "48 51" the two numbers
+    // could as well be degrees and minutes of one value.
     const bool letterBetween = (!first->hemisphere.isNull() && !first->letterBefore) || second->letterBefore;
-    if (!comma && !letterBetween)
-        return std::nullopt;
+    if (!separator && !letterBetween)
+        return notAPoint();
 
     const Axis firstAxis = axisOf(first->hemisphere);
     const Axis secondAxis = axisOf(second->hemisphere);
     if (firstAxis != Axis::None && firstAxis == secondAxis)
-        return std::nullopt;
+        return notAPoint();
+    const double resolution = std::max(first->resolution, second->resolution);
     // The letters may put the longitude first.
     const bool longitudeFirst = firstAxis == Axis::Longitude || secondAxis == Axis::Latitude;
     const std::optional<QString> latitude = written(longitudeFirst ? *second : *first, 90);
     const std::optional<QString> longitude = written(longitudeFirst ? *first : *second, 180);
-    if (!latitude || !longitude)
-        return std::nullopt;
-    return *latitude + QLatin1Char(',') + *longitude;
+    if (latitude && longitude)
+        return {{*latitude + QLatin1Char(',') + *longitude, PasteReading::Point}, resolution};
+
+    // Coordinate pickers of the maps used in China write two bare decimals
+    // longitude first ("116.397428,39.90923"). Only a first value that cannot
+    // be a latitude says so; a pair that could be either stays as written.
+    const auto bare = [](const Value &value) { return value.hemisphere.isNull() && !value.degreeSign; };
+    if (!latitude && bare(*first) && bare(*second)) {
+        const std::optional<QString> swappedLatitude = written(*second, 90);
+        const std::optional<QString> swappedLongitude = written(*first, 180);
+        if (swappedLatitude && swappedLongitude)
+            return {{*swappedLatitude + QLatin1Char(',') + *swappedLongitude, PasteReading::Swapped}, resolution};
+    }
+    return {{QString(), latitude ? PasteReading::LongitudeBeyond180 : PasteReading::LatitudeBeyond90}, resolution};
+}
+
+// Whether two forms give the same point within their written steps.
+bool samePoint(const Form &a, const Form &b)
+{
+    const QStringList valuesA = a.point.text.split(QLatin1Char(','));
+    const QStringList valuesB = b.point.text.split(QLatin1Char(','));
+    const double tolerance = (a.resolution + b.resolution) / 2 + 1e-9;
+    for (int i = 0; i < 2; ++i) {
+        if (std::abs(valuesA.at(i).toDouble() - valuesB.at(i).toDouble()) > tolerance)
+            return false;
+    }
+    return true;
+}
+
+QString trimmedOfBlanks(const QString &text)
+{
+    int start = 0;
+    int end = text.size();
+    while (start < end && isBlank(text.at(start)))
+        ++start;
+    while (end > start && isBlank(text.at(end - 1)))
+        --end;
+    return text.mid(start, end - start);
+}
+
+} // namespace
+
+PastedPoint pointFromPastedText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (judgeCoordinateText(trimmed) == QValidator::Acceptable)
+        return {trimmed, PasteReading::Point};
+
+    // An encyclopaedia's coordinate line gives one point in several forms
+    // between slashes ("51°30′26″N 0°7′39″W / 51.50722°N 0.12750°W /
+    // 51.50722; -0.12750"), and a selection may start or end at a slash. The
+    // forms must agree; the finest goes in. Forms that disagree are two
+    // points, and no point.
+    const QStringList parts = text.split(QLatin1Char('/'));
+    std::optional<Form> finest;
+    for (int i = 0; i < parts.size(); ++i) {
+        QString part = trimmedOfBlanks(parts.at(i));
+        if (part.isEmpty()) {
+            if (i == 0 || i == parts.size() - 1)
+                continue;
+            return {};
+        }
+        // Two spreadsheet cells copied side by side come with a tab between
+        // them; where the text has a separator of its own, a tab is space.
+        if (!part.contains(QLatin1Char(',')) && !part.contains(QLatin1Char(';')))
+            part.replace(QLatin1Char('\t'), QLatin1Char(','));
+        const Form form = readForm(part);
+        if (!form.point.isPoint())
+            return form.point;
+        if (finest && !samePoint(*finest, form))
+            return {};
+        if (!finest || form.resolution < finest->resolution)
+            finest = form;
+    }
+    return finest ? finest->point : PastedPoint();
 }

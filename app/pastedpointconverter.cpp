@@ -1,9 +1,10 @@
 #include "pastedpointconverter.h"
 
-#include "pastedpoint.h"
+#include "fieldnotice.h"
 
 #include <QAction>
 #include <QChildEvent>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 PastedPointConverter::PastedPointConverter(QLineEdit *edit)
     : QObject(edit)
     , m_edit(edit)
+    , m_notice(new FieldNotice(edit))
 {
     edit->installEventFilter(this);
 }
@@ -27,7 +29,7 @@ bool PastedPointConverter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         return pasteKey(static_cast<QKeyEvent *>(event));
     case QEvent::MouseButtonRelease:
-        return static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton && pasteSelectionAtCaret();
+        return static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton && pasteSelectionAtPointer();
     case QEvent::Drop:
         return drop(static_cast<QDropEvent *>(event));
     case QEvent::ChildPolished:
@@ -54,21 +56,24 @@ bool PastedPointConverter::pasteKey(QKeyEvent *event)
     // say which scheme applies: that key keeps Qt's own paste.
     if (event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
-    return pasteFrom(QClipboard::Clipboard);
+    pasteClipboard();
+    return true;
 }
 
-// As Qt's own middle click: at the caret that the press put down, never over
-// the selection.
-bool PastedPointConverter::pasteSelectionAtCaret()
+// As Qt's own middle click: at the caret that the press put down under the
+// pointer, never over the selection, whose text stays.
+bool PastedPointConverter::pasteSelectionAtPointer()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard->supportsSelection())
         return false;
-    const std::optional<QString> point = pointFromPastedText(clipboard->text(QClipboard::Selection));
-    if (!point)
-        return false;
     m_edit->deselect();
-    insertAsOneUndoStep(*point);
+    paste(clipboard->text(QClipboard::Selection), [this](const PastedPoint &read) {
+        if (read.isPoint())
+            insertAsOneUndoStep(read.text);
+        else
+            m_edit->insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
+    });
     return true;
 }
 
@@ -77,32 +82,35 @@ bool PastedPointConverter::drop(QDropEvent *event)
     // A drag within the field moves its own text.
     if (event->source() == m_edit)
         return false;
-    const std::optional<QString> point = pointFromPastedText(event->mimeData()->text());
-    if (!point)
-        return false;
-
-    // Qt's own drop, which puts the caret at the pointer, with the point in
-    // the program's form as the dropped text. It goes straight to the field:
-    // sent the usual way, it would come back through this filter and end the
-    // drag that the original drop still belongs to.
-    QMimeData converted;
-    converted.setText(*point);
-    // Qt 6 renamed the drop's position, buttons and modifiers.
+    paste(event->mimeData()->text(), [this, event](const PastedPoint &read) {
+        // Straight to the field: sent the usual way, the drop would come
+        // back through this filter.
+        if (!read.isPoint()) {
+            static_cast<QObject *>(m_edit)->event(event);
+            return;
+        }
+        // Qt's own drop, which puts the caret at the pointer, with the point
+        // in the program's form as the dropped text. Sent the usual way, it
+        // would also end the drag that the original drop still belongs to.
+        QMimeData converted;
+        converted.setText(read.text);
+        // Qt 6 renamed the drop's position, buttons and modifiers.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    QDropEvent convertedDrop(event->position(), event->possibleActions(), &converted, event->buttons(),
-                             event->modifiers());
+        QDropEvent convertedDrop(event->position(), event->possibleActions(), &converted, event->buttons(),
+                                 event->modifiers());
 #else
-    QDropEvent convertedDrop(event->posF(), event->possibleActions(), &converted, event->mouseButtons(),
-                             event->keyboardModifiers());
+        QDropEvent convertedDrop(event->posF(), event->possibleActions(), &converted, event->mouseButtons(),
+                                 event->keyboardModifiers());
 #endif
-    // Qt's drop takes the selection away anyway; taken away first, it leaves
-    // the caret free to close the undo step.
-    m_edit->deselect();
-    closeUndoStep();
-    static_cast<QObject *>(m_edit)->event(&convertedDrop);
-    closeUndoStep();
-    event->setDropAction(convertedDrop.dropAction());
-    event->setAccepted(convertedDrop.isAccepted());
+        // Qt's drop takes the selection away anyway; taken away first, it
+        // leaves the caret free to close the undo step.
+        m_edit->deselect();
+        closeUndoStep();
+        static_cast<QObject *>(m_edit)->event(&convertedDrop);
+        closeUndoStep();
+        event->setDropAction(convertedDrop.dropAction());
+        event->setAccepted(convertedDrop.isAccepted());
+    });
     return true;
 }
 
@@ -111,21 +119,45 @@ void PastedPointConverter::convertPasteOf(QMenu *menu)
 {
     for (QAction *action : menu->actions()) {
         if (QObject::disconnect(action, SIGNAL(triggered()), m_edit, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] {
-                if (!pasteFrom(QClipboard::Clipboard))
-                    m_edit->paste();
-            });
+            connect(action, &QAction::triggered, this, &PastedPointConverter::pasteClipboard);
     }
 }
 
-bool PastedPointConverter::pasteFrom(QClipboard::Mode mode)
+void PastedPointConverter::pasteClipboard()
 {
-    const std::optional<QString> point = pointFromPastedText(QGuiApplication::clipboard()->text(mode));
-    if (point)
-        insertAsOneUndoStep(*point);
-    return point.has_value();
+    paste(QGuiApplication::clipboard()->text(QClipboard::Clipboard), [this](const PastedPoint &read) {
+        if (read.isPoint())
+            insertAsOneUndoStep(read.text);
+        else
+            m_edit->paste();
+    });
 }
 
+void PastedPointConverter::paste(const QString &pasted, const std::function<void(const PastedPoint &)> &put)
+{
+    const PastedPoint read = pointFromPastedText(pasted);
+    const QString before = m_edit->text();
+    const QString replaced = m_edit->selectedText();
+    put(read);
+    // The validator refused the edit, and the field holds what it held.
+    const QString inserted = read.isPoint() ? read.text : pasted;
+    const bool refused = !inserted.isEmpty() && inserted != replaced && m_edit->text() == before;
+    if (refused) {
+        switch (read.reading) {
+        case PasteReading::LatitudeBeyond90:
+            m_notice->showMessage(tr("纬度超出 ±90°，未粘贴"));
+            break;
+        case PasteReading::LongitudeBeyond180:
+            m_notice->showMessage(tr("经度超出 ±180°，未粘贴"));
+            break;
+        default:
+            m_notice->showMessage(tr("不是一个点，未粘贴"));
+            break;
+        }
+    } else if (read.reading == PasteReading::Swapped) {
+        m_notice->showMessage(tr("已按“经度,纬度”读取，交换为“纬度,经度”"));
+    }
+}
 // Nothing typed before or after joins the paste in one undo step, as with
 // Qt's own paste.
 void PastedPointConverter::insertAsOneUndoStep(const QString &text)

@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QClipboard>
+#include "pastedpoint.h"
+
 #include <QObject>
 
+#include <functional>
+
+class FieldNotice;
 class QDropEvent;
 class QKeyEvent;
 class QLineEdit;
@@ -14,7 +18,9 @@ class QString;
 // from the paste keys, the context menu's Paste, the X11 middle click and a
 // drop from elsewhere. The converted text goes where Qt's own paste would put
 // the pasted text, as one undo step, and the field's validator judges it.
-// Text that reads as no point takes Qt's own way.
+// Text that reads as no point takes Qt's own way. A paste that the field
+// refuses, or a point read longitude first and swapped, is said in a short
+// notice under the field; typing says nothing.
 class PastedPointConverter final : public QObject
 {
     Q_OBJECT
@@ -28,12 +34,16 @@ protected:
 
 private:
     bool pasteKey(QKeyEvent *event);
-    bool pasteSelectionAtCaret();
+    bool pasteSelectionAtPointer();
     bool drop(QDropEvent *event);
     void convertPasteOf(QMenu *menu);
-    bool pasteFrom(QClipboard::Mode mode);
+    void pasteClipboard();
+    // Reads `pasted`, has `put` put it in as the route does (the point, or
+    // else the text as Qt would), then says what went wrong or was done.
+    void paste(const QString &pasted, const std::function<void(const PastedPoint &)> &put);
     void insertAsOneUndoStep(const QString &text);
     void closeUndoStep();
 
     QLineEdit *m_edit;
+    FieldNotice *m_notice;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -100,24 +101,35 @@ void TestCalculator::pasteIsJudgedLikeTyping_data()
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("undone");
+    QTest::addColumn<QString>("notice");
 
+    const QString notAPoint = QStringLiteral("不是一个点，未粘贴");
     QTest::newRow("whole coordinate into an empty field")
-        << "ctrl+v" << "" << "-33.8688,151.2093" << "-33.8688,151.2093" << "";
+        << "ctrl+v" << "" << "-33.8688,151.2093" << "-33.8688,151.2093" << "" << "";
     QTest::newRow("coordinate with spaces goes in without them")
-        << "ctrl+v" << "" << "30.5, 120.3" << "30.5,120.3" << "";
-    QTest::newRow("text beyond the range is refused") << "ctrl+v" << "1.5," << "181.5" << "1.5," << "1.5,";
-    QTest::newRow("completing a typed latitude") << "ctrl+v" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
+        << "ctrl+v" << "" << "30.5, 120.3" << "30.5,120.3" << "" << "";
+    QTest::newRow("text beyond the range is refused")
+        << "ctrl+v" << "1.5," << "181.5" << "1.5," << "1.5," << notAPoint;
+    QTest::newRow("completing a typed latitude") << "ctrl+v" << "30.5," << "120.3" << "30.5,120.3" << "30.5," << "";
     QTest::newRow("point after a typed minus")
-        << "ctrl+v" << "-" << "33.8688, 151.2093" << "-33.8688,151.2093" << "-";
+        << "ctrl+v" << "-" << "33.8688, 151.2093" << "-33.8688,151.2093" << "-" << "";
     QTest::newRow("point that cannot follow the text is refused")
-        << "ctrl+v" << "51.5," << "48.8566 N, 2.3522 E" << "51.5," << "51.5,";
+        << "ctrl+v" << "51.5," << "48.8566 N, 2.3522 E" << "51.5," << "51.5," << notAPoint;
+    QTest::newRow("longitude first goes in swapped")
+        << "ctrl+v" << "" << "116.397428,39.90923" << "39.90923,116.397428" << ""
+        << "已按“经度,纬度”读取，交换为“纬度,经度”";
     QTest::newRow("point by shift+insert")
-        << "shift+insert" << "" << "51.50740, -0.12780" << "51.50740,-0.12780" << "";
+        << "shift+insert" << "" << "51.50740, -0.12780" << "51.50740,-0.12780" << "" << "";
     QTest::newRow("point by the context menu")
-        << "menu" << "" << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << "";
-    QTest::newRow("completing by the context menu") << "menu" << "30.5," << "120.3" << "30.5,120.3" << "30.5,";
+        << "menu" << "" << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << "" << "";
+    QTest::newRow("completing by the context menu")
+        << "menu" << "30.5," << "120.3" << "30.5,120.3" << "30.5," << "";
+    QTest::newRow("latitude beyond 90 by the context menu")
+        << "menu" << "" << "91.5 N, 0.5 E" << "" << "" << "纬度超出 ±90°，未粘贴";
     QTest::newRow("point dropped")
-        << "drop" << "" << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << "";
+        << "drop" << "" << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << "" << "";
+    QTest::newRow("longitude beyond 180 dropped")
+        << "drop" << "" << "0, 180.5" << "" << "" << "经度超出 ±180°，未粘贴";
 }
 
 void TestCalculator::pasteIsJudgedLikeTyping()
@@ -127,6 +139,7 @@ void TestCalculator::pasteIsJudgedLikeTyping()
     QFETCH(QString, pasted);
     QFETCH(QString, after);
     QFETCH(QString, undone);
+    QFETCH(QString, notice);
     QLineEdit *edit = field("lineEditPoint1");
     typeInto(edit, before);
     QApplication::clipboard()->setText(pasted);
@@ -156,8 +169,12 @@ void TestCalculator::pasteIsJudgedLikeTyping()
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     }
     QCOMPARE(edit->text(), after);
+    // Said at the field; the next key takes it away.
+    auto *shown = edit->findChild<QLabel *>(QStringLiteral("fieldNotice"));
+    QCOMPARE(shown && shown->isVisible() ? shown->text() : QString(), notice);
 
     QTest::keyClicks(edit, "1");
+    QVERIFY(!shown || !shown->isVisible());
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit->text(), after);
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);

@@ -93,59 +93,81 @@ void TestCoordinates::validatorJudgesText()
     QCOMPARE(int(judgeCoordinateText(text)), expected);
 }
 
-// An empty `point` is text that reads as no point.
 void TestCoordinates::pastedTextReadsAsOnePoint_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("point");
+    QTest::addColumn<int>("reading");
+    const int point = int(PasteReading::Point);
+    const int swapped = int(PasteReading::Swapped);
+    const int notAPoint = int(PasteReading::NotAPoint);
 
-    QTest::newRow("map service, space after the comma") << "51.50740, -0.12780" << "51.50740,-0.12780";
-    QTest::newRow("southern latitude") << "-33.8688, 151.2093" << "-33.8688,151.2093";
-    QTest::newRow("spreadsheet cell") << "  48.8566,2.3522 " << "48.8566,2.3522";
-    QTest::newRow("tab and line end") << "48.8566,\t2.3522\r\n" << "48.8566,2.3522";
-    QTest::newRow("degree signs and letters after") << "51.5074° N, 0.1278° W" << "51.5074,-0.1278";
-    QTest::newRow("letters without a comma") << "33.8688°S 151.2093°E" << "-33.8688,151.2093";
-    QTest::newRow("lower-case letters before") << "s33.8688 e151.2093" << "-33.8688,151.2093";
-    QTest::newRow("longitude first by its letter") << "0.1278W, 51.5074N" << "51.5074,-0.1278";
-    QTest::newRow("degrees, minutes, seconds") << "51°30′26″N 0°7′39″W" << "51.50722222,-0.1275";
-    QTest::newRow("minutes and seconds in ASCII") << "51° 30' 26\" N, 0° 7' 39'' W" << "51.50722222,-0.1275";
-    QTest::newRow("typographic marks and minus") << "51º30’26”, −0º7’39”" << "51.50722222,-0.1275";
-    QTest::newRow("degrees and decimal minutes") << "N 51°30.4446′, W 0°7.65′" << "51.50741,-0.1275";
-    QTest::newRow("seconds rounded half up") << "0°0′0.00009″S, 0°0′0.00027″E" << "-0.00000003,0.00000008";
-    QTest::newRow("nine decimals") << "51.507351234,-0.127758999" << "51.50735123,-0.12775900";
-    QTest::newRow("half rounds up on the digits") << "0.123456785, 9.999999995" << "0.12345679,10.00000000";
-    QTest::newRow("rounding reaches the limits") << "-89.999999995, 179.999999999" << "-90,180";
-    QTest::newRow("limits without a fraction") << "90.0° N, 180.00° W" << "90,-180";
-    QTest::newRow("whole degrees get a fraction") << "48 N, 2 E" << "48.0,2.0";
-    QTest::newRow("no minus on zero") << "-0.000000001, 0° W" << "0.00000000,0";
-    QTest::newRow("program's form as written") << " -.5,-0" << "-.5,-0";
+    QTest::newRow("map service, space after the comma") << "51.50740, -0.12780" << "51.50740,-0.12780" << point;
+    QTest::newRow("southern latitude") << "-33.8688, 151.2093" << "-33.8688,151.2093" << point;
+    QTest::newRow("spreadsheet cell") << "  48.8566,2.3522 " << "48.8566,2.3522" << point;
+    QTest::newRow("tab and line end") << "48.8566,\t2.3522\r\n" << "48.8566,2.3522" << point;
+    QTest::newRow("degree signs and letters after") << "51.5074° N, 0.1278° W" << "51.5074,-0.1278" << point;
+    QTest::newRow("letters without a comma") << "33.8688°S 151.2093°E" << "-33.8688,151.2093" << point;
+    QTest::newRow("lower-case letters before") << "s33.8688 e151.2093" << "-33.8688,151.2093" << point;
+    QTest::newRow("longitude first by its letter") << "0.1278W, 51.5074N" << "51.5074,-0.1278" << point;
+    QTest::newRow("degrees, minutes, seconds") << "51°30′26″N 0°7′39″W" << "51.50722222,-0.1275" << point;
+    QTest::newRow("minutes and seconds in ASCII") << "51° 30' 26\" N, 0° 7' 39'' W" << "51.50722222,-0.1275" << point;
+    QTest::newRow("typographic marks and minus") << "51º30’26”, −0º7’39”" << "51.50722222,-0.1275" << point;
+    QTest::newRow("degrees and decimal minutes") << "N 51°30.4446′, W 0°7.65′" << "51.50741,-0.1275" << point;
+    QTest::newRow("seconds rounded half up") << "0°0′0.00009″S, 0°0′0.00027″E" << "-0.00000003,0.00000008" << point;
+    QTest::newRow("nine decimals") << "51.507351234,-0.127758999" << "51.50735123,-0.12775900" << point;
+    QTest::newRow("half rounds up on the digits") << "0.123456785, 9.999999995" << "0.12345679,10.00000000" << point;
+    QTest::newRow("rounding reaches the limits") << "-89.999999995, 179.999999999" << "-90,180" << point;
+    QTest::newRow("limits without a fraction") << "90.0° N, 180.00° W" << "90,-180" << point;
+    QTest::newRow("whole degrees get a fraction") << "48 N, 2 E" << "48.0,2.0" << point;
+    QTest::newRow("no minus on zero") << "-0.000000001, 0° W" << "0.00000000,0" << point;
+    QTest::newRow("program's form as written") << " -.5,-0" << "-.5,-0" << point;
+    QTest::newRow("picker writing longitude first") << "116.397428,39.90923" << "39.90923,116.397428" << swapped;
+    QTest::newRow("either order stays as written") << "-58.3816, -34.6037" << "-58.3816,-34.6037" << point;
+    QTest::newRow("two spreadsheet cells") << "51.5074\t-0.1278\r\n" << "51.5074,-0.1278" << point;
+    QTest::newRow("encyclopaedia's semicolon") << "51.50722; -0.12750" << "51.50722,-0.12750" << point;
+    QTest::newRow("encyclopaedia's line, finest form")
+        << QString::fromUtf8("51°30′26″N 0°7′39″W\uFEFF / \uFEFF51.50722°N 0.12750°W\uFEFF / 51.50722; -0.12750")
+        << "51.50722,-0.12750" << point;
+    QTest::newRow("encyclopaedia's line, from a slash") << QString::fromUtf8("\uFEFF/ 51.50722; -0.12750")
+                                                        << "51.50722,-0.12750" << point;
+    QTest::newRow("encyclopaedia's line in minutes")
+        << "52°28′N 1°55′W / 52.467°N 1.917°W / 52.467; -1.917" << "52.467,-1.917" << point;
+    QTest::newRow("geocaching listing") << "N 47° 38.938 W 122° 20.887" << "47.64896667,-122.34811667" << point;
+    QTest::newRow("geocaching seconds") << "N 47°38’ 56.28” W 122°20’53.22”" << "47.64896667,-122.34811667" << point;
 
-    QTest::newRow("a word") << "London" << "";
-    QTest::newRow("one number") << "51.5074" << "";
-    QTest::newRow("three values") << "51.5, -0.12, 10" << "";
-    QTest::newRow("two values without comma or letter") << "51.5 -0.12" << "";
-    QTest::newRow("seconds without their sign") << "51°30′26N" << "";
-    QTest::newRow("latitude 91") << "91, 0" << "";
-    QTest::newRow("longitude beyond 180 after rounding") << "0, 180.000000005" << "";
-    QTest::newRow("S on a negative value") << "-33.8688 S, 151.2093 E" << "";
-    QTest::newRow("two letters for one value") << "51.5 N S, 0.1 E" << "";
-    QTest::newRow("two latitudes") << "51.5 N, 0.1 S" << "";
-    QTest::newRow("sixty minutes") << "51°60′N 0°7′W" << "";
-    QTest::newRow("fraction of degrees before minutes") << "51.5°30′N 0°7′W" << "";
-    QTest::newRow("exponent") << "1e1, 0" << "";
-    QTest::newRow("full-width digits") << "５１.５, ０.１" << "";
+    QTest::newRow("a word") << "London" << "" << notAPoint;
+    QTest::newRow("one number") << "51.5074" << "" << notAPoint;
+    QTest::newRow("three values") << "51.5, -0.12, 10" << "" << notAPoint;
+    QTest::newRow("two values without comma or letter") << "51.5 -0.12" << "" << notAPoint;
+    QTest::newRow("seconds without their sign") << "51°30′26N" << "" << notAPoint;
+    QTest::newRow("latitude 91") << "91 N, 0" << "" << int(PasteReading::LatitudeBeyond90);
+    QTest::newRow("longitude beyond 180 after rounding") << "0, 180.000000005" << "" << int(PasteReading::LongitudeBeyond180);
+    QTest::newRow("S on a negative value") << "-33.8688 S, 151.2093 E" << "" << notAPoint;
+    QTest::newRow("two letters for one value") << "51.5 N S, 0.1 E" << "" << notAPoint;
+    QTest::newRow("two latitudes") << "51.5 N, 0.1 S" << "" << notAPoint;
+    QTest::newRow("sixty minutes") << "51°60′N 0°7′W" << "" << notAPoint;
+    QTest::newRow("fraction of degrees before minutes") << "51.5°30′N 0°7′W" << "" << notAPoint;
+    QTest::newRow("exponent") << "1e1, 0" << "" << notAPoint;
+    QTest::newRow("full-width digits") << "５１.５, ０.１" << "" << notAPoint;
+    QTest::newRow("longitude first beyond 180") << "200.5, 39.9" << "" << int(PasteReading::LatitudeBeyond90);
+    QTest::newRow("forms of two points") << "51.5, -0.12 / 48.85, 2.35" << "" << notAPoint;
+    QTest::newRow("decimal commas") << "51,5074; -0,1278" << "" << notAPoint;
+    QTest::newRow("three spreadsheet cells") << "51.5\t\t-0.12" << "" << notAPoint;
 }
 
 void TestCoordinates::pastedTextReadsAsOnePoint()
 {
     QFETCH(QString, pasted);
     QFETCH(QString, point);
-    const std::optional<QString> read = pointFromPastedText(pasted);
-    QCOMPARE(read.value_or(QString()), point);
-    if (!read)
+    QFETCH(int, reading);
+    const PastedPoint read = pointFromPastedText(pasted);
+    QCOMPARE(read.text, point);
+    QCOMPARE(int(read.reading), reading);
+    if (!read.isPoint())
         return;
     // What the reading writes, the field's validator takes whole.
-    QCOMPARE(judgeCoordinateText(*read), QValidator::Acceptable);
+    QCOMPARE(judgeCoordinateText(read.text), QValidator::Acceptable);
 }
 
 void TestCoordinates::distance_data()

@@ -198,15 +198,16 @@ private:
     // reads as itself again.
     void checkReading(const QString &pasted)
     {
-        const std::optional<QString> point = pointFromPastedText(pasted);
-        if (!point)
+        const PastedPoint point = pointFromPastedText(pasted);
+        if (!point.isPoint())
             return;
-        QString text = *point;
+        QString text = point.text;
         int position = text.size();
         if (m_points[0]->validator()->validate(text, position) != QValidator::Acceptable)
-            fail("\"%s\" reads as \"%s\", which a field refuses", qPrintable(pasted), qPrintable(*point));
-        if (pointFromPastedText(*point) != point)
-            fail("\"%s\" reads as \"%s\", which reads otherwise", qPrintable(pasted), qPrintable(*point));
+            fail("\"%s\" reads as \"%s\", which a field refuses", qPrintable(pasted), qPrintable(point.text));
+        const PastedPoint again = pointFromPastedText(point.text);
+        if (again.reading != PasteReading::Point || again.text != point.text)
+            fail("\"%s\" reads as \"%s\", which reads otherwise", qPrintable(pasted), qPrintable(point.text));
     }
 
     // The bytes up to the closing `delimiter` (or the end), as text.
