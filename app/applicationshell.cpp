@@ -37,9 +37,12 @@ ApplicationShell::~ApplicationShell() = default;
 
 int ApplicationShell::leave(int exitCode)
 {
+    // Qt 6's Wayland client tears down without the hang.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         std::fflush(nullptr);
         std::_Exit(exitCode);
     }
+#endif
     return exitCode;
 }

@@ -22,11 +22,11 @@ public:
     explicit ApplicationShell(QApplication &application);
     ~ApplicationShell();
 
-    // The exit code of the event loop, for main to return. On Wayland the
-    // process ends here instead: as Qt 5.15's Wayland client tears its
-    // connection down, one of its event threads can be stopped after a read
-    // was prepared for it and before it polls, and the other then waits for
-    // that read for ever. Nothing of the program's needs the teardown.
+    // The exit code of the event loop, for main to return. On Wayland with
+    // Qt 5 the process ends here instead: as Qt 5.15's Wayland client tears
+    // its connection down, one of its event threads can be stopped after a
+    // read was prepared for it and before it polls, and the other then waits
+    // for that read for ever. Nothing of the program's needs the teardown.
     int leave(int exitCode);
     ApplicationShell(const ApplicationShell &) = delete;
     ApplicationShell &operator=(const ApplicationShell &) = delete;

@@ -2,7 +2,6 @@
 
 #include "coordinates.h"
 
-#include <QRegExp>
 #include <QStringList>
 
 #include <algorithm>
@@ -437,7 +436,7 @@ QString trimmedOfBlanks(const QString &text)
 PastedPoint pointFromPastedText(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    if (QRegExp(coordinatePattern()).exactMatch(trimmed))
+    if (judgeCoordinateText(trimmed) == QValidator::Acceptable)
         return {trimmed, PasteReading::Point};
 
     // An encyclopaedia's coordinate line gives one point in several forms

@@ -6,6 +6,30 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace {
+
+// Qt 6 renamed the event's window position (the scene's); Qt 5 calls it windowPos().
+QPointF windowPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->scenePosition();
+#else
+    return event->windowPos();
+#endif
+}
+
+} // namespace
+
+// Qt 6 renamed it globalPosition(); Qt 5 calls it screenPos().
+QPointF screenPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition();
+#else
+    return event->screenPos();
+#endif
+}
+
 FramePress::FramePress(QWidget *window)
     : m_window(window)
 {
@@ -17,16 +41,16 @@ void FramePress::press(const QMouseEvent *event, Qt::Edges edges, qreal ratio)
     // A system that frames the window itself takes a move at the press.
     // Elsewhere a move waits for the first motion: a grab on a plain click
     // would swallow its release.
-    if (platform.framesNatively() && platform.startSystemDrag(m_window, edges, event->screenPos(), ratio))
+    if (platform.framesNatively() && platform.startSystemDrag(m_window, edges, screenPosition(event), ratio))
         return;
     m_active = true;
     m_byHand = false;
     m_edges = edges;
-    m_pressPosition = event->screenPos();
+    m_pressPosition = screenPosition(event);
     // Where the window really is, from the pointer's own coordinates: a window
     // manager can leave Qt with a stale position for a window it has just
     // mapped, and a drag started from that position jumps.
-    m_pressGeometry = QRect(event->globalPos() - event->windowPos().toPoint(), m_window->size());
+    m_pressGeometry = QRect(screenPosition(event).toPoint() - windowPosition(event).toPoint(), m_window->size());
     if (m_window->pos() != m_pressGeometry.topLeft())
         m_window->move(m_pressGeometry.topLeft());
 }
@@ -47,7 +71,7 @@ bool FramePress::move(const QMouseEvent *event, qreal ratio)
         }
         m_byHand = true;
     }
-    followByHand(event->screenPos());
+    followByHand(screenPosition(event));
     return true;
 }
 

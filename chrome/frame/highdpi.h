@@ -9,6 +9,6 @@
 // screen's density.
 void enableHighDpiScaling();
 
-// Whether the desktop names a scale of its own for Qt to follow; each
-// platform answers in a file of its own.
+// Whether the desktop names a scale of its own for Qt 5 to follow (Qt 6
+// follows the same itself); each platform answers in a file of its own.
 bool desktopAsksForScaling();
