@@ -5,11 +5,12 @@
 # "cmake --install" lays them out in a folder.
 
 # The program draws only PNG pictures, which QtGui reads itself, so no image
-# format plugin is shipped.
+# format plugin is shipped. The DLLs are named by the versioned targets: the
+# versionless ones only link to them and have no file.
 install(FILES
-    $<TARGET_FILE:Qt::Core>
-    $<TARGET_FILE:Qt::Gui>
-    $<TARGET_FILE:Qt::Widgets>
+    $<TARGET_FILE:Qt${CORVALEN_QT}::Core>
+    $<TARGET_FILE:Qt${CORVALEN_QT}::Gui>
+    $<TARGET_FILE:Qt${CORVALEN_QT}::Widgets>
     DESTINATION .)
 install(FILES $<TARGET_FILE:Qt${CORVALEN_QT}::QWindowsIntegrationPlugin> DESTINATION platforms)
 if(TARGET Qt${CORVALEN_QT}::QWindowsVistaStylePlugin)
