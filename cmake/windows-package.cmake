@@ -5,8 +5,8 @@
 # "cmake --install" lays them out in a folder.
 
 # The program draws only PNG pictures, which QtGui reads itself, so no image
-# format plugin is shipped. The files are named by the versioned targets: the
-# versionless ones only link to them.
+# format plugin is shipped. The DLLs are named by the versioned targets: the
+# versionless ones only link to them and have no file.
 install(FILES
     $<TARGET_FILE:Qt${CORVALEN_QT}::Core>
     $<TARGET_FILE:Qt${CORVALEN_QT}::Gui>
@@ -50,4 +50,6 @@ set(CPACK_PACKAGE_FILE_NAME corvalen-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_VENDOR Orvessa)
 set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/images/logo.ico)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/images/installer-wizard.bmp)
+set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/resources/images/installer-header.bmp)
 include(CPack)

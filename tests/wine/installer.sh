@@ -4,11 +4,13 @@
 # the zip's files in the user's program folder, a Start-menu shortcut and an
 # uninstall entry, and nothing anywhere else; the program started from the
 # shortcut computes a distance; the uninstaller refuses to touch it while it
-# runs, and afterwards removes everything the installer made.
-# Usage: installer.sh CPACK CPackConfig.cmake WINDRES LOGO.ico
+# runs, and afterwards removes everything the installer made. Started by
+# hand, its pages speak the user's language beside our own pictures.
+# Usage: installer.sh CPACK CPackConfig.cmake WINDRES IMAGES
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"
-cpack=$1 config=$2 windres=$3 logo=$4
+cpack=$1 config=$2 windres=$3 images=$4
+logo=$images/logo.ico
 
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -43,6 +45,39 @@ mentions() {
 }
 "$wine_run" wineboot --init
 settle
+
+# Chinese for a Chinese Windows, English for any other: the window's caption
+# is in the language of its pages. The pictures the pages show are unpacked
+# into the installer's temporary folder, and are ours. Wine takes the
+# language from the locale, built here as the machine may have none.
+export LOCPATH=$work/locales
+# shows PICTURE: true once the installer has unpacked our PICTURE for its
+# pages, which it does while its window comes up.
+shows() {
+    cmp -s "$images/installer-$1.bmp" "$WINEPREFIX"/drive_c/users/*/Temp/ns*.tmp/modern-$1.bmp
+}
+mkdir "$LOCPATH"
+while read -r locale caption; do
+    localedef -i "$locale" -f UTF-8 "$LOCPATH/$locale.UTF-8" || fail "could not build the $locale locale"
+    LC_ALL=$locale.UTF-8 "$wine_run" "$installer" &
+    shown_by=$!
+    window=
+    for _ in $(seq 300); do
+        window=$(xdotool search --onlyvisible --limit 1 --name "^$caption\$" 2>/dev/null) && break
+        kill -0 $shown_by 2>/dev/null || fail "the $locale installer ended before its window showed"
+        sleep 0.1
+    done
+    [[ -n $window ]] || fail "no window '$caption' in $locale: $(wmctrl -l)"
+    wait_until shows wizard
+    wait_until shows header
+    wmctrl -c "$caption"
+    wait $shown_by || true
+    settle
+done <<LANGUAGES
+zh_CN Corvalen 安装
+de_DE Corvalen Setup
+LANGUAGES
+unset LOCPATH
 # prefix_files: every file and folder of the prefix's drive, less the
 # temporary folder, where the uninstaller leaves its empty working folder.
 prefix_files() {

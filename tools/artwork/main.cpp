@@ -1,12 +1,14 @@
 // Draws every image of the resource bundle into a resources directory:
 //   corvalen_artwork RESOURCES_DIR
 // Each picture comes twice, NAME.png and NAME@2x.png, the name under which Qt
-// finds the version for displays of twice the density. Running it again writes
-// the same bytes.
+// finds the version for displays of twice the density; the Windows installer's
+// pictures come once, as the BMP files it wants. Running it again writes the
+// same bytes.
 
 #include "buttons.h"
 #include "icon.h"
 #include "indicators.h"
+#include "installer.h"
 #include "logo.h"
 #include "shadows.h"
 
@@ -18,9 +20,9 @@
 
 namespace {
 
-bool writePng(const QString &path, const QImage &image)
+bool writeImage(const QString &path, const QImage &image, const char *format = "png")
 {
-    QImageWriter writer(path, "png");
+    QImageWriter writer(path, format);
     if (writer.write(image))
         return true;
     QTextStream(stderr) << path << ": " << writer.errorString() << '\n';
@@ -31,8 +33,8 @@ bool writePng(const QString &path, const QImage &image)
 template<typename Draw>
 bool writeBothScales(const QDir &images, const QString &name, Draw draw)
 {
-    return writePng(images.filePath(name + QStringLiteral(".png")), draw(1))
-        && writePng(images.filePath(name + QStringLiteral("@2x.png")), draw(2));
+    return writeImage(images.filePath(name + QStringLiteral(".png")), draw(1))
+        && writeImage(images.filePath(name + QStringLiteral("@2x.png")), draw(2));
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -70,13 +72,15 @@ int main(int argc, char *argv[])
         && writeBothScales(images, QStringLiteral("checkbox"), checkBoxStrip)
         && writeBothScales(images, QStringLiteral("radiobox"), radioButtonStrip)
         && writeBothScales(images, QStringLiteral("logo"), logo)
-        && writeBytes(images.filePath(QStringLiteral("logo.ico")), iconFile(logo(1)));
+        && writeBytes(images.filePath(QStringLiteral("logo.ico")), iconFile(logo(1)))
+        && writeImage(images.filePath(QStringLiteral("installer-wizard.bmp")), installerWizard(), "bmp")
+        && writeImage(images.filePath(QStringLiteral("installer-header.bmp")), installerHeader(), "bmp");
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
         for (const auto &piece : shadowPieces(scale)) {
             QString name = piece.first;
             name.replace(QStringLiteral(".png"), suffix);
-            written = written && writePng(images.filePath(QStringLiteral("shadow/") + name), piece.second);
+            written = written && writeImage(images.filePath(QStringLiteral("shadow/") + name), piece.second);
         }
     }
     return written ? 0 : 1;
