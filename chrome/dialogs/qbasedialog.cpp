@@ -2,6 +2,7 @@
 
 #include "bundleshadowslices.h"
 #include "framegeometry.h"
+#include "freshaccessibleids.h"
 #include "qlightboxwidget.h"
 #include "windowframe.h"
 
@@ -43,6 +44,7 @@ QBaseDialog::QBaseDialog(QWidget *parent)
 QBaseDialog::~QBaseDialog()
 {
     disconnect(m_closeConnection);
+    holdLastAccessibleId();
     // Gone already if the dimmed widget, its Qt parent, was destroyed first.
     delete m_lightBox.data();
 }
@@ -72,6 +74,7 @@ void QBaseDialog::setTitleBar(QWidget *titleBar)
 {
     if (m_closeConnection)
         disconnect(m_closeConnection);
+    holdLastAccessibleId();
 
     m_frame->setTitleBar(titleBar);
     if (!titleBar)
