@@ -22,7 +22,8 @@ bool TitleButtonKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->modifiers() & ~Qt::KeypadModifier)
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || (key->modifiers() | Qt::KeypadModifier) != Qt::KeypadModifier)
         return false;
     // A held key presses once, as Space does.
     if (!key->isAutoRepeat())
