@@ -11,12 +11,10 @@ AcceptedTextKeeper::AcceptedTextKeeper(QLineEdit *edit)
     connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_announced = text; });
     connect(edit, &QLineEdit::cursorPositionChanged, this, &AcceptedTextKeeper::rememberCaret);
     connect(edit, &QLineEdit::selectionChanged, this, &AcceptedTextKeeper::rememberCaret);
-#if QT_VERSION >= QT_VERSION_CHECK(5, 12, 0)
     // Sent while the refused text is still in the field and before Qt's own
     // repair. Setting the text here also empties the history that the repair
     // would replay, and leaves nothing for undo or redo to announce.
     connect(edit, &QLineEdit::inputRejected, this, &AcceptedTextKeeper::putBack);
-#endif
 }
 
 // The caret and selection as of the last announced change; a refused edit

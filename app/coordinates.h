@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QValidator>
 
-// A point is typed as "latitude,longitude" in decimal degrees. Every value
-// but 0, ±90 (latitude) and ±180 (longitude) carries a fraction of 1 to 8
-// digits; there is no plus sign, exponent or whitespace.
-QString coordinatePattern();
+// The validator of a point field. A point is typed as "latitude,longitude" in
+// decimal degrees. Every value but 0, ±90 (latitude) and ±180 (longitude)
+// carries a fraction of 1 to 8 digits; there is no plus sign, exponent or
+// whitespace. It takes a whole point, lets a text that can still grow into
+// one stand, and refuses the rest.
+QValidator *newCoordinateValidator(QObject *parent);
+
+// How that validator judges a whole text.
+QValidator::State judgeCoordinateText(QString text);
 
 // Great-circle distance in kilometres between two points given in degrees,
 // by the haversine formula on a sphere of the WGS-84 equatorial radius.

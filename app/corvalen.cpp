@@ -10,7 +10,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegExpValidator>
 
 namespace {
 
@@ -20,12 +19,6 @@ constexpr qreal kShadowBlurRadius = 12.0;
 // The content's size as the window opens (the form's 743 x 175 within the
 // 12-px shadow margins), where the shadow is the effect's own at any scale.
 constexpr QSize kOpeningContentSize(719, 151);
-
-#if QT_VERSION >= QT_VERSION_CHECK(5, 14, 0)
-constexpr auto kKeepEmptyParts = Qt::KeepEmptyParts;
-#else
-constexpr auto kKeepEmptyParts = QString::KeepEmptyParts;
-#endif
 
 } // namespace
 
@@ -100,8 +93,7 @@ void Corvalen::on_toolButton_close_clicked()
 
 void Corvalen::setCoordinateValidator(QLineEdit *edit)
 {
-    const QRegExp pattern(coordinatePattern(), Qt::CaseSensitive, QRegExp::RegExp);
-    edit->setValidator(new QRegExpValidator(pattern, this));
+    edit->setValidator(newCoordinateValidator(this));
     new AcceptedTextKeeper(edit);
     new PastedPointConverter(edit);
 }
@@ -113,7 +105,7 @@ void Corvalen::takePointText(const QString &text, QStringList &parts)
     parts.clear();
     if (text.isEmpty())
         return;
-    const QStringList split = text.split(QLatin1Char(','), kKeepEmptyParts, Qt::CaseSensitive);
+    const QStringList split = text.split(QLatin1Char(','), Qt::KeepEmptyParts, Qt::CaseSensitive);
     if (split.size() != 2)
         return;
     parts = split;

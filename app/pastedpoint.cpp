@@ -2,8 +2,6 @@
 
 #include "coordinates.h"
 
-#include <QRegExp>
-
 #include <algorithm>
 
 namespace {
@@ -326,7 +324,7 @@ private:
 std::optional<QString> pointFromPastedText(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    if (QRegExp(coordinatePattern()).exactMatch(trimmed))
+    if (judgeCoordinateText(trimmed) == QValidator::Acceptable)
         return trimmed;
 
     Reader reader(text);

@@ -87,8 +87,14 @@ bool PastedPointConverter::drop(QDropEvent *event)
     // drag that the original drop still belongs to.
     QMimeData converted;
     converted.setText(*point);
+    // Qt 6 renamed the drop's position, buttons and modifiers.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QDropEvent convertedDrop(event->position(), event->possibleActions(), &converted, event->buttons(),
+                             event->modifiers());
+#else
     QDropEvent convertedDrop(event->posF(), event->possibleActions(), &converted, event->mouseButtons(),
                              event->keyboardModifiers());
+#endif
     // Qt's drop takes the selection away anyway; taken away first, it leaves
     // the caret free to close the undo step.
     m_edit->deselect();

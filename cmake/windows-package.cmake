@@ -7,14 +7,13 @@
 # The program draws only PNG pictures, which QtGui reads itself, so no image
 # format plugin is shipped.
 install(FILES
-    $<TARGET_FILE:Qt5::Core>
-    $<TARGET_FILE:Qt5::Gui>
-    $<TARGET_FILE:Qt5::Widgets>
+    $<TARGET_FILE:Qt::Core>
+    $<TARGET_FILE:Qt::Gui>
+    $<TARGET_FILE:Qt::Widgets>
     DESTINATION .)
-install(FILES $<TARGET_FILE:Qt5::QWindowsIntegrationPlugin> DESTINATION platforms)
-# Qt before 5.10 builds the Windows styles into QtWidgets.
-if(TARGET Qt5::QWindowsVistaStylePlugin)
-    install(FILES $<TARGET_FILE:Qt5::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt${CORVALEN_QT}::QWindowsIntegrationPlugin> DESTINATION platforms)
+if(TARGET Qt${CORVALEN_QT}::QWindowsVistaStylePlugin)
+    install(FILES $<TARGET_FILE:Qt${CORVALEN_QT}::QWindowsVistaStylePlugin> DESTINATION styles)
 endif()
 
 if(MINGW)

@@ -133,7 +133,8 @@ void TestCalculator::pasteIsJudgedLikeTyping()
     if (route == "shift+insert") {
         QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
     } else if (route == "menu") {
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, edit->rect().center());
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                  edit->mapToGlobal(edit->rect().center()));
         QApplication::sendEvent(edit, &request);
         auto *menu = edit->findChild<QMenu *>();
         QVERIFY(menu);

@@ -45,7 +45,7 @@ private slots:
     void windowWithoutMaximiseButtonStillSwitchesMargins();
 
 private:
-    bool send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, long *result,
+    bool send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, QWinNativeEventFilter::Result *result,
               const QByteArray &type = QByteArrayLiteral("windows_generic_MSG"));
     QToolButton *maximizeButton() const;
 
@@ -65,7 +65,7 @@ void TestNativeFilter::cleanup()
     qApp->setStyleSheet(QString());
 }
 
-bool TestNativeFilter::send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, long *result,
+bool TestNativeFilter::send(QWidget *window, UINT message, WPARAM wParam, LPARAM lParam, QWinNativeEventFilter::Result *result,
                             const QByteArray &type)
 {
     MSG msg = {};
@@ -115,10 +115,10 @@ void TestNativeFilter::hitTestFindsTheGripBands()
     const QRect frame = m_window->frameGeometry();
     const QPoint point(offset.x() >= 0 ? frame.left() + offset.x() : frame.right() + 1 + offset.x(),
                        offset.y() >= 0 ? frame.top() + offset.y() : frame.bottom() + 1 + offset.y());
-    long result = -1;
+    QWinNativeEventFilter::Result result = -1;
     const bool handled = send(m_window, WM_NCHITTEST, 0, lParamFromPoint(point), &result);
     QCOMPARE(handled, zone != HTNOWHERE);
-    QCOMPARE(result, zone != HTNOWHERE ? long(zone) : -1L);
+    QCOMPARE(result, zone != HTNOWHERE ? QWinNativeEventFilter::Result(zone) : -1);
 }
 
 void TestNativeFilter::noNonClientAreaWhateverWParam_data()
@@ -131,7 +131,7 @@ void TestNativeFilter::noNonClientAreaWhateverWParam_data()
 void TestNativeFilter::noNonClientAreaWhateverWParam()
 {
     QFETCH(WPARAM, wParam);
-    long result = -1;
+    QWinNativeEventFilter::Result result = -1;
     QVERIFY(send(m_window, WM_NCCALCSIZE, wParam, 0, &result));
     QCOMPARE(result, 0L);
 }
@@ -176,7 +176,7 @@ void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled()
     window->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
-    long result = -1;
+    QWinNativeEventFilter::Result result = -1;
     // A point in the left band, and a maximised window: both would be acted on.
     QVERIFY(!send(window, message, 1, lParamFromPoint(window->frameGeometry().topLeft() + QPoint(14, 80)),
                   &result, type));
@@ -189,7 +189,7 @@ void TestNativeFilter::onlyWindowsMessagesOfResizableMainWindowsAreHandled()
 void TestNativeFilter::maximiseAndRestoreSwitchTheLayoutOnce()
 {
     QToolButton *button = maximizeButton();
-    long result = -1;
+    QWinNativeEventFilter::Result result = -1;
 
     // Normal and never maximised: nothing to do.
     QVERIFY(!send(m_window, WM_GETMINMAXINFO, 0, 0, &result));
@@ -233,7 +233,7 @@ void TestNativeFilter::restorePictureFollowsTheProperty()
     auto shown = [button] { return button->palette().color(button->foregroundRole()); };
     QCOMPARE(shown(), QColor(1, 2, 3));
 
-    long result = 0;
+    QWinNativeEventFilter::Result result = 0;
     m_window->showMaximized();
     QTRY_VERIFY(m_window->isMaximized());
     send(m_window, WM_GETMINMAXINFO, 0, 0, &result);
@@ -248,7 +248,7 @@ void TestNativeFilter::restorePictureFollowsTheProperty()
 void TestNativeFilter::windowWithoutMaximiseButtonStillSwitchesMargins()
 {
     delete maximizeButton();
-    long result = 0;
+    QWinNativeEventFilter::Result result = 0;
     m_window->showMaximized();
     QTRY_VERIFY(m_window->isMaximized());
     send(m_window, WM_GETMINMAXINFO, 0, 0, &result);

@@ -7,7 +7,6 @@
 #include "windowframe.h"
 
 #include <QApplication>
-#include <QDesktopWidget>
 #include <QMainWindow>
 #include <QPainter>
 #include <QScreen>
@@ -24,12 +23,8 @@ constexpr int kBottom = 15;
 // The screen area available to windows around a point.
 QRect availableGeometryAt(const QPoint &point)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 10, 0)
     const QScreen *screen = QGuiApplication::screenAt(point);
     return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
-#else
-    return QApplication::desktop()->availableGeometry(point);
-#endif
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "compositor.h"
+#include "x11connection.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QTimer>
-#include <QX11Info>
-
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <functional>
@@ -13,9 +11,8 @@
 namespace {
 
 // The XFixes extension's first event number, or 0 where the server lacks it.
-std::uint8_t xfixesFirstEvent()
+std::uint8_t xfixesFirstEvent(xcb_connection_t *connection)
 {
-    xcb_connection_t *connection = QX11Info::connection();
     static const char name[] = "XFIXES";
     xcb_query_extension_reply_t *reply =
         xcb_query_extension_reply(connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
@@ -36,7 +33,12 @@ public:
     {
     }
 
+    // Qt 6 passes the result as a qintptr, Qt 5 as a long.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+#else
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *) override
+#endif
     {
         if (eventType == QByteArrayLiteral("xcb_generic_event_t")
             && (static_cast<xcb_generic_event_t *>(message)->response_type & 0x7F) == m_selectionNotify)
@@ -55,10 +57,11 @@ Compositor::Compositor()
     : QObject(QCoreApplication::instance())
     , m_active(isActive())
 {
-    if (!QX11Info::isPlatformX11())
+    const X11Connection *x11 = x11Connection();
+    if (!x11)
         return;
     // XFixes' selection notify is the extension's first event.
-    const std::uint8_t selectionNotify = xfixesFirstEvent();
+    const std::uint8_t selectionNotify = xfixesFirstEvent(x11->connection);
     if (!selectionNotify)
         return;
     // Queued, so that Qt has taken in the new owner before it is asked.
@@ -77,5 +80,12 @@ Compositor::~Compositor()
 
 bool Compositor::isActive() const
 {
-    return !QX11Info::isPlatformX11() || QX11Info::isCompositingManagerRunning();
+    const X11Connection *x11 = x11Connection();
+    if (!x11)
+        return true;
+    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
+        x11->connection, xcb_get_selection_owner(x11->connection, x11->compositorSelection), nullptr);
+    const bool owned = reply && reply->owner != XCB_NONE;
+    std::free(reply);
+    return owned;
 }

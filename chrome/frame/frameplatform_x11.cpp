@@ -1,11 +1,9 @@
 #include "frameplatform.h"
+#include "x11connection.h"
 
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <QX11Info>
-
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -17,27 +15,18 @@
 
 namespace {
 
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+// Whether the running window manager announces moves and resizes on the root window.
+bool windowManagerMovesAndResizes(const X11Connection &x11)
 {
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, false, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
-}
-
-// Whether the running window manager announces the message on the root window.
-bool supportedByWindowManager(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t message)
-{
-    const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
     xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, false, root, supported, XCB_ATOM_ATOM, 0, 4096), nullptr);
+        x11.connection, xcb_get_property(x11.connection, false, x11.root, x11.supported, XCB_ATOM_ATOM, 0, 4096),
+        nullptr);
     bool found = false;
     if (reply && reply->format == 32) {
         const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
         const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
         for (int i = 0; i < count && !found; ++i)
-            found = atoms[i] == message;
+            found = atoms[i] == x11.moveResize;
     }
     std::free(reply);
     return found;
@@ -74,10 +63,8 @@ public:
     bool startSystemDrag(QWidget *window, Qt::Edges edges, const QPointF &pressPosition,
                          qreal ratio) const override
     {
-        xcb_connection_t *connection = QX11Info::connection();
-        const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-        const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
-        if (!window->windowHandle() || !supportedByWindowManager(connection, root, moveResize))
+        const X11Connection *x11 = x11Connection();
+        if (!x11 || !window->windowHandle() || !windowManagerMovesAndResizes(*x11))
             return false;
 
         const QPoint anchor = nativePoint(window, pressPosition, ratio);
@@ -86,18 +73,18 @@ public:
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
         message.window = xcb_window_t(window->winId());
-        message.type = moveResize;
+        message.type = x11->moveResize;
         message.data.data32[0] = std::uint32_t(anchor.x());
         message.data.data32[1] = std::uint32_t(anchor.y());
         message.data.data32[2] = direction(edges);
         message.data.data32[3] = XCB_BUTTON_INDEX_1;
         message.data.data32[4] = 1; // a normal application asks
         // The window manager grabs the pointer itself; Qt's grab must go first.
-        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
-        xcb_send_event(connection, false, root,
+        xcb_ungrab_pointer(x11->connection, XCB_CURRENT_TIME);
+        xcb_send_event(x11->connection, false, x11->root,
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char *>(&message));
-        xcb_flush(connection);
+        xcb_flush(x11->connection);
         return true;
     }
 };

@@ -6,6 +6,30 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace {
+
+// Qt 6 renamed the event's window position (the scene's); Qt 5 calls it windowPos().
+QPointF windowPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->scenePosition();
+#else
+    return event->windowPos();
+#endif
+}
+
+} // namespace
+
+// Qt 6 renamed it globalPosition(); Qt 5 calls it screenPos().
+QPointF screenPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition();
+#else
+    return event->screenPos();
+#endif
+}
+
 FramePress::FramePress(QWidget *window)
     : m_window(window)
 {
@@ -14,17 +38,17 @@ FramePress::FramePress(QWidget *window)
 void FramePress::press(const QMouseEvent *event, Qt::Edges edges, qreal ratio)
 {
     const FramePlatform &platform = FramePlatform::current();
-    if (platform.movesOnPress() && platform.startSystemDrag(m_window, edges, event->screenPos(), ratio))
+    if (platform.movesOnPress() && platform.startSystemDrag(m_window, edges, screenPosition(event), ratio))
         return;
     m_active = true;
     m_byHand = false;
     m_edges = edges;
     m_ratio = ratio;
-    m_pressPosition = event->screenPos();
+    m_pressPosition = screenPosition(event);
     // Where the window really is, from the pointer's own coordinates: a window
     // manager can leave Qt with a stale position for a window it has just
     // mapped, and a drag started from that position jumps.
-    m_pressGeometry = QRect(event->globalPos() - event->windowPos().toPoint(), m_window->size());
+    m_pressGeometry = QRect(screenPosition(event).toPoint() - windowPosition(event).toPoint(), m_window->size());
     if (m_window->pos() != m_pressGeometry.topLeft())
         m_window->move(m_pressGeometry.topLeft());
 }
@@ -45,7 +69,7 @@ bool FramePress::move(const QMouseEvent *event)
         }
         m_byHand = true;
     }
-    followByHand(event->screenPos());
+    followByHand(screenPosition(event));
     return true;
 }
 

@@ -6,6 +6,10 @@
 class QMouseEvent;
 class QWidget;
 
+// Where a mouse event happened on the screen, with the fraction that a scaled
+// screen gives it.
+QPointF screenPosition(const QMouseEvent *event);
+
 // One left press on a frameless window's title bar (a move) or grip band (a
 // resize), from the button going down until the system takes it over or the
 // button comes up: the one state machine that every platform's presses go

@@ -76,7 +76,7 @@ QWinNativeEventFilter::QWinNativeEventFilter() = default;
 
 QWinNativeEventFilter::~QWinNativeEventFilter() = default;
 
-bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void *message, long *result)
+bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void *message, Result *result)
 {
     if (eventType != QByteArrayLiteral("windows_generic_MSG"))
         return false;
@@ -109,7 +109,7 @@ bool QWinNativeEventFilter::nativeEventFilter(const QByteArray &eventType, void 
                   : LRESULT(HTNOWHERE);
         if (zone == HTNOWHERE)
             return false;
-        *result = long(zone);
+        *result = Result(zone);
         return true;
     }
     default:

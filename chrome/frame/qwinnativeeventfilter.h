@@ -13,5 +13,13 @@ public:
     QWinNativeEventFilter();
     ~QWinNativeEventFilter() override;
 
-    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
+    // What an answered message returns to Windows: Qt 6 passes a qintptr,
+    // Qt 5 a long.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    using Result = qintptr;
+#else
+    using Result = long;
+#endif
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, Result *result) override;
 };

@@ -237,7 +237,7 @@ bool WindowFrame::handleWindowMouse(QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const Qt::Edges edges = mouse->button() == Qt::LeftButton ? gripEdgesAt(mouse->globalPos()) : Qt::Edges();
+        const Qt::Edges edges = mouse->button() == Qt::LeftButton ? gripEdgesAt(screenPosition(mouse).toPoint()) : Qt::Edges();
         if (!edges)
             return false;
         m_press.press(mouse, edges, m_ratio);
@@ -248,7 +248,7 @@ bool WindowFrame::handleWindowMouse(QEvent *event)
         if (m_press.isActive() && m_press.edges())
             return m_press.move(mouse);
         if (mouse->buttons() == Qt::NoButton)
-            showEdgesCursor(gripEdgesAt(mouse->globalPos()));
+            showEdgesCursor(gripEdgesAt(screenPosition(mouse).toPoint()));
         return false;
     }
     case QEvent::MouseButtonRelease:

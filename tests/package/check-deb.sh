@@ -16,7 +16,7 @@ fail() {
 
 depends=$(dpkg-deb --field "$deb" Depends)
 # From dpkg-shlibdeps, and the face the look needs.
-[[ $depends == *libqt5widgets5* ]] || fail "Depends lacks the Qt libraries: $depends"
+[[ $depends == *libqt5widgets5* || $depends == *libqt6widgets6* ]] || fail "Depends lacks the Qt libraries: $depends"
 [[ $depends == *libc6* ]] || fail "Depends lacks the C library: $depends"
 [[ $depends == *"fonts-wqy-microhei | fonts-noto-cjk"* ]] || fail "Depends lacks the CJK font: $depends"
 

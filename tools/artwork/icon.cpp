@@ -1,6 +1,7 @@
 #include "icon.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 namespace {
 constexpr quint16 kIconType = 1;
