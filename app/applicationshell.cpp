@@ -7,6 +7,7 @@
 #ifdef Q_OS_WIN
 #include "qwinnativeeventfilter.h"
 #else
+#include "emptyfieldfocus.h"
 #include "sheetfont.h"
 #endif
 
@@ -28,6 +29,7 @@ ApplicationShell::ApplicationShell(QApplication &application)
     application.installNativeEventFilter(new QWinNativeEventFilter);
 #else
     substituteSheetFontFamily();
+    application.installEventFilter(new EmptyFieldFocus(&application));
 #endif
     m_styleSheetFile.emplace(QStringLiteral(":/stylesheet.css"));
     applyStyleSheet(application, *m_styleSheetFile);

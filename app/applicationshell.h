@@ -9,9 +9,10 @@ class QApplication;
 // What start-up sets up around the main window, in this order: the answer to
 // --help or --version, which ends the process instead; on Windows the native
 // frame filter, kept for the life of the process, and elsewhere the
-// substitute for the style sheet's Windows font; then the compiled-in style
-// sheet. Declare it before the main window, so that the window is destroyed
-// first.
+// substitute for the style sheet's Windows font and the filter that lets
+// screen readers announce an empty field tabbed into; then the compiled-in
+// style sheet. Declare it before the main window, so that the window is
+// destroyed first.
 class ApplicationShell final
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "acceptedtextkeeper.h"
 #include "coordinates.h"
+#include "distanceannouncer.h"
 #include "dropshadowslices.h"
 #include "pastedpointconverter.h"
 #include "qaboutdlg.h"
@@ -53,6 +54,7 @@ Corvalen::Corvalen(QWidget *parent)
             [this](const QString &text) { takePointText(text, m_listPoint1); });
     connect(ui.lineEditPoint2, &QLineEdit::textChanged, this,
             [this](const QString &text) { takePointText(text, m_listPoint2); });
+    new DistanceAnnouncer(ui.lineEditDistance, ui.label_3);
 }
 
 Corvalen::~Corvalen() = default;

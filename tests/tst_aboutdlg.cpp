@@ -181,14 +181,15 @@ void TestAboutDlg::cardIsInsideTheShadowBand()
 
 void TestAboutDlg::closeButtonAndEscapeRejectAndHideTheOverlay_data()
 {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("close button") << false;
-    QTest::newRow("Escape") << true;
+    QTest::addColumn<int>("key");
+    QTest::newRow("close button") << 0;
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter on the close button") << int(Qt::Key_Return);
 }
 
 void TestAboutDlg::closeButtonAndEscapeRejectAndHideTheOverlay()
 {
-    QFETCH(bool, escape);
+    QFETCH(int, key);
 
     QWidget target;
     target.resize(400, 300);
@@ -200,10 +201,13 @@ void TestAboutDlg::closeButtonAndEscapeRejectAndHideTheOverlay()
         bool overlayShown = false;
         QTimer::singleShot(0, &dialog, [&] {
             overlayShown = overlaysIn(&target).value(0) && overlaysIn(&target).first()->isVisible();
-            if (escape)
+            auto *close = child<QToolButton>(&dialog, "toolButton_close");
+            if (key == Qt::Key_Escape)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
+            else if (key)
+                QTest::keyClick(close, Qt::Key(key));
             else
-                child<QToolButton>(&dialog, "toolButton_close")->click();
+                close->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QVERIFY(overlayShown);

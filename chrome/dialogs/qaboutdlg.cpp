@@ -1,5 +1,7 @@
 #include "qaboutdlg.h"
 
+#include "dialogtexts.h"
+
 QAboutDlg::QAboutDlg(QWidget *parent)
     : QBaseDialog(parent)
 {
@@ -12,3 +14,14 @@ QAboutDlg::QAboutDlg(QWidget *parent)
 }
 
 QAboutDlg::~QAboutDlg() = default;
+
+void QAboutDlg::showEvent(QShowEvent *event)
+{
+#ifndef Q_OS_WIN
+    // Orca reads the texts of a dialog as it opens only where they run to
+    // three words, and the card's are single words and a version; without
+    // such texts it reads the description, so here that carries them.
+    setAccessibleDescription(dialogTexts(this));
+#endif
+    QBaseDialog::showEvent(event);
+}

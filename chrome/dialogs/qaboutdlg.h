@@ -13,6 +13,9 @@ public:
     explicit QAboutDlg(QWidget *parent = nullptr);
     ~QAboutDlg() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     Ui::QAboutDlg ui;
 };

@@ -2,6 +2,7 @@
 
 #include "bundleshadowslices.h"
 #include "framegeometry.h"
+#include "freshaccessibleids.h"
 #include "qlightboxwidget.h"
 #include "windowframe.h"
 
@@ -38,6 +39,7 @@ QBaseDialog::QBaseDialog(QWidget *parent)
 QBaseDialog::~QBaseDialog()
 {
     disconnect(m_closeConnection);
+    holdLastAccessibleId();
     // Gone already if the dimmed widget, its Qt parent, was destroyed first.
     delete m_lightBox.data();
 }
@@ -67,6 +69,7 @@ void QBaseDialog::setTitleBar(QWidget *titleBar)
 {
     if (m_closeConnection)
         disconnect(m_closeConnection);
+    holdLastAccessibleId();
 
     m_frame->setTitleBar(titleBar);
     if (!titleBar)

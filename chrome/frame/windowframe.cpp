@@ -5,6 +5,7 @@
 #include "framegeometry.h"
 #include "frameplatform.h"
 #include "shadowpainter.h"
+#include "titlebuttonkeys.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -61,8 +62,10 @@ void WindowFrame::setTitleBar(QWidget *titleBar)
     if (m_titleBar)
         m_titleBar->removeEventFilter(this);
     m_titleBar = titleBar;
-    if (titleBar)
+    if (titleBar) {
         titleBar->installEventFilter(this);
+        TitleButtonKeys::attach(titleBar);
+    }
 }
 
 Qt::Edges WindowFrame::gripEdgesAt(const QPoint &globalPosition) const
