@@ -7,10 +7,12 @@
 # client (WAYLAND_DISPLAY, QT_QPA_PLATFORM=wayland); xdotool and screenshots
 # still work on the X side.
 # CORVALEN_SCREEN sets the screen, WIDTHxHEIGHTxDEPTH (1280x800x24 unless given).
-# CORVALEN_SCREENS="WxH WxH" runs the window manager and the command in a
-# Xephyr server inside it instead, with one Xinerama screen of each size
-# side by side (each may have a scale of its own, QT_SCREEN_SCALE_FACTORS);
-# CORVALEN_SCREEN must hold them.
+# CORVALEN_SCREENS="WxH WxH" gives the program screens of these sizes side
+# by side (each may have a scale of its own, QT_SCREEN_SCALE_FACTORS);
+# CORVALEN_SCREEN must hold them. Qt 5 learns of them from Xinerama, so the
+# window manager and the command run in a Xephyr server inside Xvfb, one
+# Xinerama screen each; Qt 6 no longer reads Xinerama, so with
+# CORVALEN_SCREENS_FROM=monitors they are RandR monitors on Xvfb itself.
 # Fails, with the server's, the window manager's or the compositor's log, when
 # one does not come up; the command would otherwise run against a display
 # that is not there.
@@ -60,7 +62,28 @@ read -r -t 30 number <"$workdir/display" || true
 [[ $number =~ ^[0-9]+$ ]] || did_not_start "the X server (Xvfb)" "$workdir/xvfb.log"
 export DISPLAY=":$number"
 
-if [[ -n ${CORVALEN_SCREENS:-} ]]; then
+if [[ -n ${CORVALEN_SCREENS:-} && ${CORVALEN_SCREENS_FROM:-xinerama} == monitors ]]; then
+    output=$(xrandr | awk '/ connected/ { print $1; exit }')
+    geometries=() left=0
+    for size in $CORVALEN_SCREENS; do
+        width=${size%x*} height=${size#*x}
+        # WIDTH/MILLIMETRESxHEIGHT/MILLIMETRES+X+Y, at 96 dots an inch.
+        geometries+=("$width/$((width * 254 / 960))x$height/$((height * 254 / 960))+$left+0")
+        left=$((left + width))
+    done
+    # The first monitor takes the server's one output, so that the server's
+    # own monitor for that output, covering the whole screen, gives way.
+    set_monitors() {
+        local index outputs=$output
+        for index in "${!geometries[@]}"; do
+            xrandr --delmonitor "screen-$index" 2>/dev/null || true
+            xrandr --setmonitor "screen-$index" "${geometries[$index]}" "$outputs" 2>/dev/null || return 1
+            outputs=none
+        done
+        [[ $(xrandr --listmonitors | head -n 1) == "Monitors: ${#geometries[@]}" ]]
+    }
+    wait_for_ready "the RandR monitors" "$xvfb_pid" "$workdir/xvfb.log" set_monitors
+elif [[ -n ${CORVALEN_SCREENS:-} ]]; then
     screens=()
     for size in $CORVALEN_SCREENS; do
         screens+=(-screen "$size")

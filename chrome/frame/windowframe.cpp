@@ -181,6 +181,11 @@ void WindowFrame::followScale()
         return;
     m_ratio = ratio;
     showFineArt();
+    // On X11 the window keeps its pixels on a screen of another scale, so its
+    // size in points changes; Qt 6 does not tell the widget, which would go
+    // on laying out its old size, cut off, and below its minimum.
+    if (m_nativeWindow && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_window->resize(m_nativeWindow->size().expandedTo(m_window->minimumSize()));
     m_window->update();
 }
 

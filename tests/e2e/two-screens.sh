@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 
 shot=$(mktemp --suffix=.png)
 trap 'rm -f "$shot"; kill ${MOVED_PID:-} ${REFERENCE_PID:-} 2>/dev/null || true' EXIT
-left_width=$(xdpyinfo -ext XINERAMA | awk '/head #0:/ { split($3, size, "x"); print size[1] }')
+left_width=${CORVALEN_SCREENS%%x*}
 
 QT_SCREEN_SCALE_FACTORS="1;2" start_program "$1"
 MOVED=$WINDOW MOVED_PID=$PROGRAM_PID
