@@ -45,8 +45,17 @@ def _by_line(file, mode='r', buffering=-1, *args, **kwargs):
 builtins.open = _by_line
 PYTHON
 LOG=$home/orca.log
+# Orca runs once per user: started while another runs (a developer's own, or
+# another run of this test), it refuses and ends.
+no_other_orca() { ! pgrep -u "$(id -u)" -x orca >/dev/null; }
+long_wait 300 no_other_orca
 PYTHONPATH=$home/python orca -d speech --debug-file="$LOG" >"$home/orca.out" 2>&1 &
-orca_ready() { grep -q "Screen reader on" "$LOG" 2>/dev/null; }
+orca_pid=$!
+orca_ready() {
+    grep -q "Screen reader on" "$LOG" 2>/dev/null && return 0
+    kill -0 "$orca_pid" 2>/dev/null || fail "Orca ended: $(cat "$home/orca.out")"
+    return 1
+}
 long_wait 60 orca_ready
 
 # listed: true while the accessibility registry lists the program.
