@@ -181,12 +181,19 @@ void WindowFrame::followScale()
         return;
     m_ratio = ratio;
     showFineArt();
-    // On X11 the window keeps its pixels on a screen of another scale, so its
-    // size in points changes; Qt 6 does not tell the widget, which would go
-    // on laying out its old size, cut off, and below its minimum.
+    // Once Qt has handled the change (Windows resizes the window for the new
+    // scale only after telling of it).
+    QMetaObject::invokeMethod(this, &WindowFrame::followNativeSize, Qt::QueuedConnection);
+    m_window->update();
+}
+
+// On X11 a window keeps its pixels on a screen of another scale, so its size
+// in points changes; Qt 6 does not tell the widget, which would go on laying
+// out its old size, cut off, and below its minimum.
+void WindowFrame::followNativeSize()
+{
     if (m_nativeWindow && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         m_window->resize(m_nativeWindow->size().expandedTo(m_window->minimumSize()));
-    m_window->update();
 }
 
 // Shows or drops the shadow band of a window in its normal layout. The window

@@ -83,6 +83,7 @@ private:
     void watchNativeWindow();
     void followCompositor(bool active);
     void followScale();
+    void followNativeSize();
     void showShadowBand(bool shown);
     void showMaximizeButton(bool maximized);
     void showFineArt();
