@@ -83,7 +83,8 @@ followed() {
 wait_until followed
 
 # Escape goes to whichever window holds the focus, as a person's key does:
-# the card took it when it showed.
+# the card takes it as it shows, once the window manager hands it over.
+wait_until has_focus "$CARD"
 close_card xdotool key Escape
 
 # The close button: 24x24 at the right of the title strip, 11 px in.
