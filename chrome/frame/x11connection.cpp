@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <qpa/qplatformnativeinterface.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 

@@ -133,9 +133,10 @@ typed_distance() {
 }
 
 # wait_until COMMAND [ARG...]: runs the command every 0.1 s until it
-# succeeds, at most 10 s; fails the test with the command line otherwise.
+# succeeds, at most WAIT_SECONDS (10 unless set); fails the test with the
+# command line otherwise.
 wait_until() {
-    for _ in $(seq 100); do
+    for _ in $(seq $((${WAIT_SECONDS:-10} * 10))); do
         "$@" && return 0
         sleep 0.1
     done

@@ -14,23 +14,11 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache XDG_DA
 export XDG_RUNTIME_DIR=$home/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# long_wait SECONDS COMMAND [ARG...]: as wait_until, for the slower steps of
-# a screen reader on a loaded machine.
-long_wait() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fail "timed out waiting for: $*"
-}
-
 # The accessibility bus, and the switch that desktops turn on for Orca.
 gsettings set org.gnome.desktop.interface toolkit-accessibility true
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 a11y_bus() { dbus-send --session --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null; }
-long_wait 20 a11y_bus
+WAIT_SECONDS=20 wait_until a11y_bus
 
 # Orca writes its log through Python's buffer; line by line, each line is
 # there to read once it is said.
@@ -48,7 +36,7 @@ LOG=$home/orca.log
 # Orca runs once per user: started while another runs (a developer's own, or
 # another run of this test), it refuses and ends.
 no_other_orca() { ! pgrep -u "$(id -u)" -x orca >/dev/null; }
-long_wait 300 no_other_orca
+WAIT_SECONDS=300 wait_until no_other_orca
 PYTHONPATH=$home/python orca -d speech --debug-file="$LOG" >"$home/orca.out" 2>&1 &
 orca_pid=$!
 orca_ready() {
@@ -56,7 +44,7 @@ orca_ready() {
     kill -0 "$orca_pid" 2>/dev/null || fail "Orca ended: $(cat "$home/orca.out")"
     return 1
 }
-long_wait 60 orca_ready
+WAIT_SECONDS=60 wait_until orca_ready
 
 # listed: true while the accessibility registry lists the program.
 listed() {
@@ -73,7 +61,7 @@ PYTHON
 # would drop the property. Registration is asynchronous: wait for the listing.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_program "$1"
-long_wait 20 listed
+WAIT_SECONDS=20 wait_until listed
 
 # mark: what Orca says from here on counts for the next expect_said.
 mark() { MARK=$(wc -l <"$LOG"); }
